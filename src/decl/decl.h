@@ -1,0 +1,40 @@
+// Type codes and specifiers, variable declarations and their data, the
+// translation unit and function definitions.
+#pragma once
+
+#include <cstdint>
+
+#include "symbols/symbols.h"
+
+// TypeCode: base type in bits 0..2 (0 void, 1 bool, 3 char, 4 int, 5 long,
+// 6 floating) and these flags.
+constexpr TypeCode BASE_MASK = 0x07;
+constexpr TypeCode SIGNED = 0x08;
+constexpr TypeCode FRAME = 0x10;
+constexpr TypeCode CONST = 0x20;
+constexpr TypeCode VOLATILE = 0x40;
+constexpr TypeCode POINTER = 0x80;
+constexpr TypeCode ARRAY = 0x100;
+constexpr TypeCode FUNCTION = 0x200;
+constexpr TypeCode STRUCT_TYPE = 398;
+
+inline int baseType(TypeCode type) { return type & BASE_MASK; }
+// Bytes of one element: 1, 2 or 4; 0 for a code without a size.
+int sizeClass(TypeCode type);
+
+extern int32_t elementCount;
+
+TypeCode parseTypeSpecifier();
+TypeCode parseBasicType();
+TypeCode parseQualifier();
+TypeCode parseStructSpecifier();
+
+int32_t parseDeclarators(int32_t first);
+void parseNameList();
+void evaluateInitializer(int32_t index);
+void emitStaticData(int32_t first, int32_t last, TypeCode type, bool initialised);
+int32_t compileLocalDeclarations(TypeCode flags, int32_t size);
+
+void compileTranslationUnit();
+void compileFunctionDefinition(int32_t function);
+int32_t compileParameterList(int32_t function, int32_t base);

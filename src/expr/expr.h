@@ -1,0 +1,87 @@
+// Expressions: the tree and its parser, typing and folding, temporaries and
+// operand texts, and the code generator with its operator families.
+#pragma once
+
+#include <cstdint>
+
+#include "decl/decl.h"
+#include "lexer/lexer.h"
+
+struct ExprNode {
+    int32_t op;
+    int32_t sym;
+    ExprNode* left;
+    ExprNode* right;
+    int32_t intValue;
+    double floatValue;
+};
+
+// Node kinds besides the token codes they share (ICONST, ID, PLUS, ...).
+// An ID node's suffix child is EMPTY, LBRACKET (element) or LPAREN (call);
+// an argument list is RPAREN (empty) or a chain of COMMA cells.
+constexpr int32_t EMPTY = 0;
+constexpr int32_t BOOL_TO_CHAR = 143;
+constexpr int32_t INT_TO_CHAR = 144;
+constexpr int32_t LONG_TO_CHAR = 145;
+constexpr int32_t FLOAT_TO_CHAR = 146;
+constexpr int32_t BOOL_TO_INT = 147;
+constexpr int32_t CHAR_TO_INT = 148;
+constexpr int32_t LONG_TO_INT = 149;
+constexpr int32_t FLOAT_TO_INT = 150;
+constexpr int32_t BOOL_TO_LONG = 151;
+constexpr int32_t CHAR_TO_LONG = 152;
+constexpr int32_t INT_TO_LONG = 153;
+constexpr int32_t FLOAT_TO_LONG = 154;
+constexpr int32_t CHAR_TO_FLOAT = 155;
+constexpr int32_t INT_TO_FLOAT = 156;
+constexpr int32_t LONG_TO_FLOAT = 157;
+constexpr int32_t CAST_CHAR = 195;
+constexpr int32_t CAST_INT = 254;
+
+// Tree (tree.cpp).
+ExprNode* newNode();
+void freeTree(ExprNode* node);  // frees the children, not the node itself
+void deleteTree(ExprNode* root);  // freeTree, then the node itself (null is fine)
+void pushDown(ExprNode* node);
+void pullUp(ExprNode* node);
+
+// Parser (parser.cpp).
+extern int32_t argumentIndex;
+TypeCode parseExpression(ExprNode* node);
+void parseArguments(int32_t function, ExprNode* list);
+TypeCode balanceTypes(TypeCode left, TypeCode right, ExprNode* node);
+TypeCode narrowNode(TypeCode target, TypeCode source, ExprNode* node);
+
+// Typing and folding (fold.cpp).
+int32_t typeOf(ExprNode* node);
+TypeCode inferType(ExprNode* node, TypeCode incoming);
+int32_t nodeValue(const ExprNode* node);
+double nodeFloatValue(const ExprNode* node);
+
+// Temporaries and operand texts (operands.cpp).
+constexpr int FIRST_TEMP = 34;       // BX
+constexpr int REGISTER_LIMIT = 48;   // first number past the register block
+extern int32_t tempCounter;
+// Fatal "error: expression too complex" when a register byte numbered
+// REGISTER_LIMIT or more would be bound, requested or written.
+void checkRegister(int number);
+void bindRegister(int number, const char* text);
+const char* byteOperand(int number, bool keep);
+const char* wordOperand(int number);
+void releaseRegister(int number);
+void flushRegisters(int limit);
+
+// Code generator (codegen.cpp).
+TypeCode generateExpression(ExprNode* node);
+// Width class of a two-operand operation: 1, 2 or 4 bytes; fatal
+// "error: undefined type" when there is none.
+int operandWidth(TypeCode left, TypeCode right);
+
+// Operator families.
+TypeCode generateMultiplyDivide(ExprNode* node);  // muldiv.cpp: *, /, % with two operands
+TypeCode generateShift(ExprNode* node);           // muldiv.cpp: <<, >>
+// compare.cpp: entered after both operands have been generated.
+TypeCode generateComparison(ExprNode* node, TypeCode leftType, TypeCode rightType);
+TypeCode compileIdentifier(int32_t symbol, ExprNode* postfix);  // identifier.cpp
+void compileCall(int32_t symbol, ExprNode* list);               // call.cpp
+int32_t pushArguments(int32_t count, ExprNode* cell);           // call.cpp
