@@ -1,10 +1,44 @@
-// Diagnostics and match (not yet written).
+// Diagnostics and token matching: the three severities of line-numbered
+// messages, the level that becomes the exit status, and match, the one step
+// that consumes a token and reads the next lookahead.
+#include <cstdio>
 #include <cstdlib>
+
 #include "driver/driver.h"
 
-int32_t errorLevel;
+int32_t errorLevel = 0;
 TokenCode currentToken;
-void fatalError(const char*) { exit(2); }
-void reportError(const char*) {}
-void reportWarning(const char*) {}
-void match(TokenCode) { fatalError("not implemented"); }
+
+// Ends the process through the normal exit so that the output file keeps
+// everything written so far (it gets no trailer).
+void fatalError(const char* message)
+{
+    fprintf(stderr, "line %d: %s\n", lineNumber, message);
+    exit(2);
+}
+
+void reportError(const char* message)
+{
+    fprintf(stderr, "line %d: %s\n", lineNumber, message);
+    errorLevel = 2;
+}
+
+void reportWarning(const char* message)
+{
+    fprintf(stderr, "line %d: %s\n", lineNumber, message);
+    errorLevel = 1;
+}
+
+// Consumes the lookahead when it is the expected token; anything else is a
+// fatal syntax error naming both spellings (identifiers and constants are "ID").
+void match(TokenCode expected)
+{
+    if (currentToken == expected) {
+        currentToken = nextToken();
+        return;
+    }
+    const char* found = tokenSpelling(currentToken);
+    const char* wanted = tokenSpelling(expected);
+    fprintf(stderr, "error: expected %s but found %s\n", wanted, found);
+    fatalError("syntax error");
+}

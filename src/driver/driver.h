@@ -29,6 +29,10 @@ void match(TokenCode expected);
 // Start-up check for a newer version; silent when no address is configured or
 // the server cannot be reached.
 void checkForUpdate();
+// The same check against the given version page, upgrade message text and
+// download page addresses.
+void checkForUpdateWith(const char* versionAddress, const char* messageAddress,
+                        const char* downloadAddress);
 // HTTP status of address (0 when it cannot be had); a 200 body goes into
 // buffer, at most bufferSize - 1 bytes and a NUL.
 int fetchHttpStatus(const char* address, char* buffer, int bufferSize);
