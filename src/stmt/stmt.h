@@ -10,3 +10,6 @@ void compileStatement();
 void compileStatementList();
 void compileElse(int32_t label);
 void compileAssignment(int32_t symbol);
+// The statement '*' name '=' value: stores through a pointer variable, or into
+// the first element of an array; any other variable as compileAssignment.
+void compileIndirectAssignment(int32_t symbol);
