@@ -36,6 +36,16 @@ TypeCode combinedType(TypeCode left, TypeCode right)
     return result;
 }
 
+// A word request loads only two bytes; a four-byte slot that a template
+// reaches through its first word (%s+2, %s+3) has its pending bytes loaded
+// here first, in ascending order, so the template never reads a register
+// whose value is still a binding.
+void loadLongSlot(int first)
+{
+    wordOperand(first);
+    wordOperand(first + 2);
+}
+
 // ---- Inline multiply ----------------------------------------------------
 // Shift-and-add: the multiplier (right) is shifted right; each 1 bit adds the
 // multiplicand (left) into DIVISOR_PRODUCT; the multiplicand shifts left.
@@ -73,6 +83,7 @@ void multiplyWord(int left, int right)
 void multiplyLong(int left, int right)
 {
     const int32_t label = labelCounter;
+    loadLongSlot(right);
     const char* store3 = byteOperand(left + 3, false);
     const char* store2 = byteOperand(left + 2, false);
     const char* store1 = byteOperand(left + 1, false);
@@ -322,6 +333,7 @@ void shiftStep(bool leftShift, int width, int left)
         else
             emit(" LSR %s+1\n ROR %s\n", first, second);
     } else {
+        loadLongSlot(left);
         const char* fourth = wordOperand(left);
         const char* third = wordOperand(left);
         const char* second = wordOperand(left);
@@ -356,6 +368,7 @@ void shiftLoop(bool leftShift, int width, int left, int count)
             emit("LL%d EQU *\n LSR %s+1\n ROR %s\n DEC %s\n BNE LL%d\n", label, first, second,
                  counter, label);
     } else {
+        loadLongSlot(left);
         const char* counter = byteOperand(count, true);
         const char* fourth = wordOperand(left);
         const char* third = wordOperand(left);
