@@ -1,6 +1,521 @@
-// Expression code generator (not yet written).
+// Expression code generator: walks a typed tree post-order and writes each
+// node's fixed template. Every value lives in a slot of the temporary stack
+// (two bytes, four for long and float) that begins at the tempCounter the
+// node was entered with; an operator leaves its result in its left
+// operand's slot. Leaves are bound, not loaded (see operands.cpp).
+#include <cstdio>
+
 #include "driver/driver.h"
 #include "expr/expr.h"
+#include "output/output.h"
 
-TypeCode generateExpression(ExprNode*) { fatalError("not implemented"); }
-int operandWidth(TypeCode, TypeCode) { fatalError("not implemented"); }
+namespace {
+
+// A tree deeper than this (a very long chain of operators) is refused
+// before the generator's own recursion could exhaust the stack.
+constexpr int MAX_GENERATE_DEPTH = 2000;
+int generateDepth = 0;
+
+// Immediate operand texts of constants.
+constexpr int CONSTANT_TEXT_SIZE = 32;
+constexpr int32_t DECIMAL_LOW = -127;
+constexpr int32_t DECIMAL_HIGH = 1023;
+
+bool isIntegerConstant(int32_t op)
+{
+    return op == LCONST || op == ICONST || op == CCONST;
+}
+
+bool isPointerValue(TypeCode type)
+{
+    return (type & (POINTER | ARRAY)) != 0;
+}
+
+// A bool or char value that is not an address: it fills only the low byte
+// of its slot.
+bool isOneByteValue(TypeCode type)
+{
+    return !isPointerValue(type) && (baseType(type) == 1 || baseType(type) == 3);
+}
+
+// Bytes a value occupies on the temporary stack; fatal "error: undefined
+// type" for a value that has none (a result of a floating conversion).
+int slotWidth(TypeCode type)
+{
+    return operandWidth(type, type) == 4 ? 4 : 2;
+}
+
+// Raises tempCounter past a new slot of width bytes.
+void pushSlot(int width)
+{
+    checkRegister(tempCounter + width - 1);
+    tempCounter += width;
+}
+
+void missingOperand(const ExprNode* child)
+{
+    if (child == nullptr)
+        fatalError("error: expected ID");
+}
+
+// Binds register number and number + 1 to the low and high byte of a
+// 16-bit value: decimal texts inside the small range, else hexadecimal.
+void bindWord(int number, int32_t value, bool decimal)
+{
+    char low[CONSTANT_TEXT_SIZE];
+    char high[CONSTANT_TEXT_SIZE];
+    if (decimal) {
+        snprintf(low, sizeof low, "#>%d", value);
+        snprintf(high, sizeof high, "#<%d", value);
+    } else {
+        snprintf(low, sizeof low, "#>$%04X", static_cast<unsigned>(value) & 0xFFFF);
+        snprintf(high, sizeof high, "#<$%04X", static_cast<unsigned>(value) & 0xFFFF);
+    }
+    bindRegister(number, low);
+    bindRegister(number + 1, high);
+}
+
+// Constants emit no code: their bytes are bound to immediate texts.
+TypeCode generateConstant(const ExprNode* node)
+{
+    int32_t value = nodeValue(node);
+    int start = tempCounter;
+    bool decimal = value >= DECIMAL_LOW && value <= DECIMAL_HIGH;
+    if (node->op == CCONST) {
+        pushSlot(2);
+        char text[CONSTANT_TEXT_SIZE];
+        snprintf(text, sizeof text, "#>%d", value);
+        bindRegister(start, text);
+        return 3;
+    }
+    if (node->op == ICONST) {
+        pushSlot(2);
+        bindWord(start, value, decimal);
+        return SIGNED | 4;
+    }
+    pushSlot(4);
+    bindWord(start, value, decimal);
+    bindWord(start + 2, value >> 16, decimal);
+    return SIGNED | 5;
+}
+
+// The conversions between bool, char, int and long, applied to the value
+// in the slot at start. Widening is zero extension.
+TypeCode convertValue(int32_t op, TypeCode type, int start)
+{
+    slotWidth(type);
+    TypeCode flags = type & ~BASE_MASK;
+    switch (op) {
+    case BOOL_TO_CHAR: {
+        const char* target = byteOperand(start, false);
+        const char* source = byteOperand(start, false);
+        emit(" LDA %s\n AND #1\n STA %s\n", source, target);
+        return flags | 3;
+    }
+    case INT_TO_CHAR:
+        return flags | 3;
+    case LONG_TO_CHAR:
+        tempCounter = start + 2;
+        return flags | 3;
+    case BOOL_TO_INT: {
+        const char* high = wordOperand(start);
+        const char* target = wordOperand(start);
+        const char* source = wordOperand(start);
+        emit(" LDA %s\n AND #1\n STA %s\n LDA #0\n STA %s+1\n", source, target, high);
+        return flags | 4;
+    }
+    case CHAR_TO_INT: {
+        const char* high = byteOperand(start + 1, false);
+        emit(" LDA #0\n STA %s\n", high);
+        return flags | 4;
+    }
+    case LONG_TO_INT:
+        tempCounter = start + 2;
+        return flags | 4;
+    default:
+        break;
+    }
+    // To long: the slot grows by the upper word, which is then cleared.
+    tempCounter = start + 2;
+    pushSlot(2);
+    if (op == BOOL_TO_LONG) {
+        const char* high = wordOperand(start);
+        const char* target = wordOperand(start);
+        const char* source = wordOperand(start);
+        emit(" LDA %s\n AND #1\n STA %s\n LDA #0\n STA %s+1\n", source, target, high);
+    } else if (op == CHAR_TO_LONG) {
+        const char* high = byteOperand(start + 1, false);
+        emit(" LDA #0\n STA %s\n", high);
+    }
+    const char* upperHigh = wordOperand(start + 2);
+    const char* upper = wordOperand(start + 2);
+    emit(" LDA #0\n STA %s\n STA %s+1\n", upper, upperHigh);
+    return flags | 5;
+}
+
+bool isWidening(int32_t op)
+{
+    return op == BOOL_TO_CHAR || op == BOOL_TO_INT || op == CHAR_TO_INT ||
+           op == BOOL_TO_LONG || op == CHAR_TO_LONG || op == INT_TO_LONG;
+}
+
+// An operand of a two-operand operator. Widening conversions that the
+// parser put over an address are skipped: an address is already two bytes,
+// and zero-extending its low byte would destroy it.
+TypeCode generateOperand(ExprNode* node)
+{
+    if (isWidening(node->op) && node->left != nullptr) {
+        int start = tempCounter;
+        TypeCode inner = generateOperand(node->left);
+        if (isPointerValue(inner))
+            return inner;
+        return convertValue(node->op, inner, start);
+    }
+    return generateExpression(node);
+}
+
+// char(e) and int(e): by the operand's base type.
+TypeCode generateCast(ExprNode* node)
+{
+    missingOperand(node->left);
+    int start = tempCounter;
+    TypeCode type = generateExpression(node->left);
+    int base = baseType(type);
+    if (base != 1 && base != 3 && base != 4 && base != 5 && base != 6)
+        fatalError("error: undefined type");
+    TypeCode flags = type & ~BASE_MASK;
+    if (node->op == CAST_CHAR) {
+        if (base == 1)
+            return convertValue(BOOL_TO_CHAR, type, start);
+        if (base == 5 || base == 6)
+            tempCounter = start + 2;
+        return flags | 3;
+    }
+    if (base == 1)
+        return convertValue(BOOL_TO_INT, type, start);
+    if (base == 3)
+        return convertValue(CHAR_TO_INT, type, start);
+    if (base == 5 || base == 6)
+        tempCounter = start + 2;
+    return flags | 4;
+}
+
+// Unary -, ~ and !, byte by byte over the operand's slot. - and ~ keep the
+// operand's signedness, ! does not.
+TypeCode generateUnary(ExprNode* node)
+{
+    missingOperand(node->left);
+    int start = tempCounter;
+    TypeCode type = generateExpression(node->left);
+    int width = operandWidth(type, type);
+    for (int k = 0; k < width; k++) {
+        const char* operand = byteOperand(start + k, true);
+        if (node->op == MINUS && k == 0)
+            emit(" LDA #0\n SEC\n SBC %s\n", operand);
+        else if (node->op == MINUS)
+            emit(" LDA #0\n SBC %s\n", operand);
+        else
+            emit(" LDA %s\n EOR #$0FF\n", operand);
+        const char* result = byteOperand(start + k, false);
+        emit(" STA %s\n", result);
+    }
+    if (node->op == BANG)
+        return baseType(type);
+    return baseType(type) | (type & SIGNED);
+}
+
+// Reads through the address in the slot at start the one, two or four
+// bytes of its base type; scratch is the first free byte.
+void readThroughPointer(int width, int start, int scratch)
+{
+    if (width == 1) {
+        const char* target = byteOperand(start, false);
+        const char* pointer = wordOperand(start);
+        emit(" LDY #0\n LDA (%s),Y\n STA %s\n", pointer, target);
+        tempCounter = start + 2;
+        return;
+    }
+    if (width == 2) {
+        const char* a6 = wordOperand(start);
+        const char* a5 = byteOperand(scratch, false);
+        const char* a4 = wordOperand(start);
+        const char* a3 = wordOperand(start);
+        const char* a2 = byteOperand(scratch, false);
+        const char* a1 = wordOperand(start);
+        emit(" LDY #0\n LDA (%s),Y\n STA %s\n INY\n LDA (%s),Y\n STA %s+1\n LDA %s\n STA %s\n",
+             a1, a2, a3, a4, a5, a6);
+        tempCounter = start + 2;
+        return;
+    }
+    // The pointer is copied two words up, then the four bytes are read
+    // through the copy into the grown slot.
+    tempCounter = start + 2;
+    pushSlot(2);
+    releaseRegister(start + 2);
+    int copy = tempCounter;
+    const char* a12 = wordOperand(start);
+    const char* a11 = wordOperand(copy);
+    const char* a10 = wordOperand(start);
+    const char* a9 = wordOperand(copy);
+    const char* a8 = wordOperand(start);
+    const char* a7 = wordOperand(copy);
+    const char* a6 = wordOperand(start);
+    const char* a5 = wordOperand(copy);
+    const char* a4 = wordOperand(copy);
+    const char* a3 = wordOperand(copy);
+    const char* a2 = wordOperand(start);
+    const char* a1 = wordOperand(start);
+    emit(" LDY %s\n LDA %s+1\n STY %s\n STA %s+1\n LDY #0\n LDA (%s),Y\n STA %s\n INY\n"
+         " LDA (%s),Y\n STA %s+1\n INY\n LDA (%s),Y\n STA %s+2\n INY\n LDA (%s),Y\n STA %s+3\n",
+         a1, a2, a3, a4, a5, a6, a7, a8, a9, a10, a11, a12);
+}
+
+// *p: the value at the address, as wide as the address's base type.
+TypeCode generateDereference(ExprNode* node)
+{
+    missingOperand(node->left);
+    int start = tempCounter;
+    TypeCode type = generateExpression(node->left);
+    int width = operandWidth(baseType(type), baseType(type));
+    readThroughPointer(width, start, tempCounter);
+    return baseType(type);
+}
+
+// inp(address), inpw(address): memory-mapped port reads.
+TypeCode generatePortRead(ExprNode* node)
+{
+    missingOperand(node->left);
+    int start = tempCounter;
+    slotWidth(generateExpression(node->left));
+    flushRegisters(REGISTER_LIMIT);
+    if (node->op == KW_INP) {
+        readThroughPointer(1, start, tempCounter);
+        return 3;
+    }
+    readThroughPointer(2, start, tempCounter);
+    return 4;
+}
+
+// Type of +, -, &, |, ^: the larger base type; an address operand makes the
+// result an address of its own base type; signed when every operand that is
+// not an integer constant is signed.
+TypeCode arithmeticType(const ExprNode* node, TypeCode left, TypeCode right)
+{
+    TypeCode result;
+    if (isPointerValue(left))
+        result = baseType(left) | POINTER;
+    else if (isPointerValue(right))
+        result = baseType(right) | POINTER;
+    else
+        result = baseType(left) > baseType(right) ? baseType(left) : baseType(right);
+    bool leftSigned = isIntegerConstant(node->left->op) || (left & SIGNED) != 0;
+    bool rightSigned = isIntegerConstant(node->right->op) || (right & SIGNED) != 0;
+    if (leftSigned && rightSigned)
+        result |= SIGNED;
+    return result;
+}
+
+// Per byte: the operation of the two operands into the left one.
+void emitBytewise(int32_t op, int width, int left, int right)
+{
+    for (int k = 0; k < width; k++) {
+        const char* second = byteOperand(right + k, true);
+        const char* first = byteOperand(left + k, true);
+        if (op == PLUS && k == 0)
+            emit(" LDA %s\n CLC\n ADC %s\n", first, second);
+        else if (op == PLUS)
+            emit(" LDA %s\n ADC %s\n", first, second);
+        else if (op == MINUS && k == 0)
+            emit(" LDA %s\n SEC\n SBC %s\n", first, second);
+        else if (op == MINUS)
+            emit(" LDA %s\n SBC %s\n", first, second);
+        else if (op == AMP || op == ANDAND)
+            emit(" LDA %s\n AND %s\n", first, second);
+        else if (op == BAR || op == OROR)
+            emit(" LDA %s\n ORA %s\n", first, second);
+        else
+            emit(" LDA %s\n EOR %s\n", first, second);
+        const char* result = byteOperand(left + k, false);
+        emit(" STA %s\n", result);
+    }
+}
+
+// && and ||: both operands are always evaluated. Two bools combine in one
+// byte; anything else is combined bitwise (with a warning), and a four-byte
+// result is folded so that its low byte is nonzero exactly when any byte is.
+TypeCode generateLogical(ExprNode* node, TypeCode left, TypeCode right, int leftAt, int rightAt)
+{
+    int width = operandWidth(left, right);
+    if (baseType(left) == 1 && baseType(right) == 1 && !isPointerValue(left | right)) {
+        const char* result = byteOperand(leftAt, false);
+        const char* second = byteOperand(rightAt, false);
+        const char* first = byteOperand(leftAt, false);
+        if (node->op == ANDAND)
+            emit(" LDA %s\n AND %s\n STA %s\n", first, second, result);
+        else
+            emit(" LDA %s\n ORA %s\n STA %s\n", first, second, result);
+    } else {
+        if (node->op == ANDAND)
+            reportWarning("applying boolean AND to non boolean value");
+        else
+            reportWarning("applying boolean OR to non boolean value");
+        emitBytewise(node->op, width, leftAt, rightAt);
+        if (width == 4) {
+            const char* a5 = wordOperand(leftAt);
+            const char* a4 = wordOperand(leftAt);
+            const char* a3 = wordOperand(leftAt);
+            const char* a2 = wordOperand(leftAt);
+            const char* a1 = wordOperand(leftAt);
+            emit(" LDA %s\n ORA %s+1\n ORA %s+2\n ORA %s+3\n STA %s\n", a1, a2, a3, a4, a5);
+        }
+    }
+    tempCounter = leftAt + 2;
+    return 1;
+}
+
+// The two-operand operators of this file and the comparisons: both operands
+// are generated, then the template is written over their slots.
+TypeCode generateBinary(ExprNode* node)
+{
+    missingOperand(node->left);
+    int leftAt = tempCounter;
+    TypeCode left = generateOperand(node->left);
+    missingOperand(node->right);
+    int rightAt = tempCounter;
+    TypeCode right = generateOperand(node->right);
+    slotWidth(left);
+    slotWidth(right);
+    int width = operandWidth(left, right);
+    // A one-byte operand beside an address takes part with a zero high byte.
+    if (width == 2 && isOneByteValue(left))
+        bindRegister(leftAt + 1, "#0");
+    if (width == 2 && isOneByteValue(right))
+        bindRegister(rightAt + 1, "#0");
+    switch (node->op) {
+    case LT:
+    case LE:
+    case NE:
+    case EQ:
+    case GT:
+    case GE:
+        return generateComparison(node, left, right);
+    case ANDAND:
+    case OROR:
+        return generateLogical(node, left, right, leftAt, rightAt);
+    default:
+        break;
+    }
+    emitBytewise(node->op, width, leftAt, rightAt);
+    tempCounter = leftAt + (width == 4 ? 4 : 2);
+    return arithmeticType(node, left, right);
+}
+
+TypeCode generateNode(ExprNode* node)
+{
+    switch (node->op) {
+    case LCONST:
+    case ICONST:
+    case CCONST:
+        return generateConstant(node);
+    case ID:
+        if (symbolAt(node->sym).type == 0)
+            fatalError("error: undefined symbol");
+        return compileIdentifier(node->sym, node->left);
+    case STAR:
+        if (node->right != nullptr)
+            return generateMultiplyDivide(node);
+        return generateDereference(node);
+    case SLASH:
+    case PERCENT:
+        return generateMultiplyDivide(node);
+    case SHL:
+    case SHR:
+        return generateShift(node);
+    case MINUS:
+        if (node->right == nullptr)
+            return generateUnary(node);
+        return generateBinary(node);
+    case TILDE:
+    case BANG:
+        return generateUnary(node);
+    case PLUS:
+    case AMP:
+    case BAR:
+    case CARET:
+    case ANDAND:
+    case OROR:
+    case LT:
+    case LE:
+    case NE:
+    case EQ:
+    case GT:
+    case GE:
+        return generateBinary(node);
+    case BOOL_TO_CHAR:
+    case INT_TO_CHAR:
+    case LONG_TO_CHAR:
+    case BOOL_TO_INT:
+    case CHAR_TO_INT:
+    case LONG_TO_INT:
+    case BOOL_TO_LONG:
+    case CHAR_TO_LONG:
+    case INT_TO_LONG: {
+        missingOperand(node->left);
+        int start = tempCounter;
+        TypeCode type = generateExpression(node->left);
+        return convertValue(node->op, type, start);
+    }
+    case FLOAT_TO_CHAR:
+    case FLOAT_TO_INT:
+    case FLOAT_TO_LONG:
+    case CHAR_TO_FLOAT:
+    case INT_TO_FLOAT:
+    case LONG_TO_FLOAT:
+        return 0;
+    case CAST_CHAR:
+    case CAST_INT:
+        return generateCast(node);
+    case KW_INP:
+    case KW_INPW:
+        return generatePortRead(node);
+    default:
+        break;
+    }
+    fprintf(stderr, "error: expected %s but found %s\n", "ID", tokenSpelling(node->op));
+    fatalError("syntax error");
+}
+
+}  // namespace
+
+// Width class of a two-operand operation: an address on either side makes
+// it two bytes; otherwise the larger base type decides.
+int operandWidth(TypeCode left, TypeCode right)
+{
+    if (isPointerValue(left | right))
+        return 2;
+    int base = baseType(left) > baseType(right) ? baseType(left) : baseType(right);
+    switch (base) {
+    case 1:
+    case 3:
+        return 1;
+    case 4:
+        return 2;
+    case 5:
+    case 6:
+        return 4;
+    default:
+        fatalError("error: undefined type");
+    }
+}
+
+// Generates node into the slot at tempCounter and returns its TypeCode;
+// tempCounter ends past the slot, whose bytes may still be bound.
+TypeCode generateExpression(ExprNode* node)
+{
+    missingOperand(node);
+    if (++generateDepth > MAX_GENERATE_DEPTH)
+        fatalError("error: nesting too deep");
+    TypeCode type = generateNode(node);
+    generateDepth--;
+    return type;
+}

@@ -1,11 +1,151 @@
-// Temporaries and operand texts (not yet written).
+// Temporaries and operand texts: the register bytes BX..REF numbered 34..47,
+// the stack discipline of tempCounter, the pending (bound) values of register
+// bytes, and the ring of buffers that operand texts are handed out in.
+#include <cstdio>
+#include <cstring>
+
 #include "driver/driver.h"
 #include "expr/expr.h"
+#include "output/output.h"
 
 int32_t tempCounter = FIRST_TEMP;
-void checkRegister(int) { fatalError("not implemented"); }
-void bindRegister(int, const char*) { fatalError("not implemented"); }
-const char* byteOperand(int, bool) { fatalError("not implemented"); }
-const char* wordOperand(int) { fatalError("not implemented"); }
-void releaseRegister(int) { fatalError("not implemented"); }
-void flushRegisters(int) { fatalError("not implemented"); }
+
+namespace {
+
+// The sixteen bytes of the register block carry the numbers 32..47; 32/33
+// is BP, the parking place of the frame register, never a temporary.
+constexpr int REGISTER_BASE = 32;
+constexpr int REGISTER_COUNT = REGISTER_LIMIT - REGISTER_BASE;
+
+const char* const byteRegisterNames[REGISTER_COUNT] = {
+    "BP", "BP", "BL", "BH", "CL", "CH", "DL", "DH",
+    "AL", "AH", "R2A", "R2B", "R2C", "R2D", "R2E", "R2F",
+};
+const char* const wordRegisterNames[REGISTER_COUNT / 2] = {
+    "BP", "BX", "CX", "DX", "AX", "RAB", "RCD", "REF",
+};
+// Bytes from this number on have no table name as operands: R2AH..R2FH.
+constexpr int FIRST_NUMBERED_NAME = 42;
+
+// A bound byte does not hold its value yet: boundText names where it is.
+constexpr int BOUND_TEXT_SIZE = 64;
+bool bound[REGISTER_COUNT];
+char boundText[REGISTER_COUNT][BOUND_TEXT_SIZE];
+
+// Operand texts are handed out in a ring: a text stays valid for the next
+// fifteen requests, enough for the largest template (sixteen operands).
+constexpr int OPERAND_RING_SIZE = 16;
+constexpr int OPERAND_TEXT_SIZE = 64;
+char operandRing[OPERAND_RING_SIZE][OPERAND_TEXT_SIZE];
+int ringIndex = 0;
+
+char* nextRingBuffer()
+{
+    ringIndex = (ringIndex + 1) % OPERAND_RING_SIZE;
+    return operandRing[ringIndex];
+}
+
+// Writes the pending value of a bound byte into its register and unbinds it.
+void loadBinding(int index)
+{
+    emit(" LDA %s\n STA %s\n", boundText[index], byteRegisterNames[index]);
+    bound[index] = false;
+    boundText[index][0] = '\0';
+}
+
+void clearBinding(int index)
+{
+    bound[index] = false;
+    boundText[index][0] = '\0';
+}
+
+const char* byteName(int number)
+{
+    char* text = nextRingBuffer();
+    if (number < FIRST_NUMBERED_NAME)
+        snprintf(text, OPERAND_TEXT_SIZE, "%s", byteRegisterNames[number - REGISTER_BASE]);
+    else
+        snprintf(text, OPERAND_TEXT_SIZE, "R%02XH", number);
+    return text;
+}
+
+}  // namespace
+
+// Every register number that code is about to bind, name or write passes
+// here: past the block there is no register, below the first temporary the
+// operand stack has been emptied by a value that has no slot.
+void checkRegister(int number)
+{
+    if (number < FIRST_TEMP || number >= REGISTER_LIMIT)
+        fatalError("error: expression too complex");
+}
+
+void bindRegister(int number, const char* text)
+{
+    checkRegister(number);
+    if (strlen(text) >= BOUND_TEXT_SIZE)
+        fatalError("error: name too long");
+    int index = number - REGISTER_BASE;
+    snprintf(boundText[index], BOUND_TEXT_SIZE, "%s", text);
+    bound[index] = true;
+}
+
+// keep true: a pending value is used in place (its text is returned and the
+// byte unbound); keep false: it is loaded first and the register is named.
+const char* byteOperand(int number, bool keep)
+{
+    checkRegister(number);
+    int index = number - REGISTER_BASE;
+    if (bound[index]) {
+        if (keep) {
+            char* text = nextRingBuffer();
+            snprintf(text, OPERAND_TEXT_SIZE, "%s", boundText[index]);
+            clearBinding(index);
+            return text;
+        }
+        loadBinding(index);
+    }
+    return byteName(number);
+}
+
+// Loads both bytes of the word if pending and names the word, for templates
+// that reach its bytes as %s, %s+1 or address through (%s),Y.
+const char* wordOperand(int number)
+{
+    checkRegister(number);
+    checkRegister(number + 1);
+    int index = number - REGISTER_BASE;
+    if (bound[index])
+        loadBinding(index);
+    if (bound[index + 1])
+        loadBinding(index + 1);
+    char* text = nextRingBuffer();
+    if (number < FIRST_NUMBERED_NAME - 1)
+        snprintf(text, OPERAND_TEXT_SIZE, "%s", wordRegisterNames[index / 2]);
+    else
+        snprintf(text, OPERAND_TEXT_SIZE, "R%02XH", number);
+    return text;
+}
+
+// Drops the pending values of a word without writing them, before the word
+// is overwritten from elsewhere.
+void releaseRegister(int number)
+{
+    checkRegister(number);
+    clearBinding(number - REGISTER_BASE);
+    if (number + 1 < REGISTER_LIMIT)
+        clearBinding(number + 1 - REGISTER_BASE);
+}
+
+// Bytes from limit on are dead and forgotten; every byte below that is
+// still pending is loaded, lowest number first.
+void flushRegisters(int limit)
+{
+    int first = limit < REGISTER_BASE ? REGISTER_BASE : limit;
+    for (int number = first; number < REGISTER_LIMIT; number++)
+        clearBinding(number - REGISTER_BASE);
+    for (int index = 0; index < REGISTER_COUNT; index++) {
+        if (bound[index])
+            loadBinding(index);
+    }
+}
