@@ -1,0 +1,10 @@
+char c;
+int i;
+int f()
+{
+    break;
+}
+int g()
+{
+    c = i;
+}

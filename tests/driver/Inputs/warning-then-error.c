@@ -1,0 +1,10 @@
+char c;
+int i;
+int g()
+{
+    c = i;
+}
+int f()
+{
+    break;
+}

@@ -1,0 +1,122 @@
+// -V moves the 32-byte register block and places variables by equates after
+// it. The block's equates have two digits while it ends within page zero and
+// four otherwise; variables never start in the stack page ($0100-$01FF), and
+// the address wraps at 64K. -R after -V keeps the block where -V put it but
+// reserves the variables in place again.
+// RUN: rm -rf %t && mkdir -p %t
+// RUN: %quarn -V:0080 %s %t/v0080.asm
+// RUN: %check --check-prefix=V0080 %s < %t/v0080.asm
+// RUN: %quarn -V:00E1 %s %t/v00e1.asm
+// RUN: %check --check-prefix=V00E1 %s < %t/v00e1.asm
+// RUN: %quarn -V:00E0 %s %t/v00e0.asm
+// RUN: %check --check-prefix=V00E0 %s < %t/v00e0.asm
+// RUN: %quarn -V:0300 %s %t/v0300.asm
+// RUN: %check --check-prefix=V0300 %s < %t/v0300.asm
+// RUN: %quarn -V:FFE0 %s %t/vffe0.asm
+// RUN: %check --check-prefix=VFFE0 %s < %t/vffe0.asm
+// RUN: %quarn -V:0300 -R %s %t/v0300r.asm
+// RUN: %check --check-prefix=V0300R %s < %t/v0300r.asm
+// RUN: %quarn %s %t/default.asm
+// RUN: %check --check-prefix=DEFAULT %s < %t/default.asm
+
+// V0080:* Quarnel Output
+// V0080-EMPTY:
+// V0080-NEXT:DIVISOR_PRODUCT EQU $80
+// V0080-NEXT:QUOTIENT_FACTOR EQU $88
+// V0080-NEXT:DIVIDEND_REMAINDER EQU $8C
+// V0080-NEXT:N EQU $90
+// V0080-NEXT:BP EQU $90	* ix
+// V0080-NEXT:BX EQU $92	* hl
+// V0080-NEXT:BL EQU BX
+// V0080-NEXT:BH EQU BX+1
+// V0080-NEXT:CX EQU $94	* bc
+// V0080-NEXT:CL EQU CX
+// V0080-NEXT:CH EQU CX+1
+// V0080-NEXT:DX EQU $96	* de
+// V0080-NEXT:DL EQU DX
+// V0080-NEXT:DH EQU DX+1
+// V0080-NEXT:AX EQU $98	* iy
+// V0080-NEXT:AL EQU AX
+// V0080-NEXT:AH EQU AX+1
+// V0080-NEXT:RAB EQU $9A
+// V0080-NEXT:R2A EQU RAB
+// V0080-NEXT:R2B EQU RAB+1
+// V0080-NEXT:RCD EQU $9C
+// V0080-NEXT:R2C EQU RCD
+// V0080-NEXT:R2D EQU RCD+1
+// V0080-NEXT:REF EQU $9E
+// V0080-NEXT:R2E EQU REF
+// V0080-NEXT:R2F EQU REF+1
+// V0080-EMPTY:
+// V0080-NEXT: ORG $2000
+// V0080-NEXT: JMP ZMAIN
+// V0080-NEXT:A EQU $00A0
+// V0080-NEXT:B EQU $00A2
+// V0080-NEXT:C EQU $00A3
+
+// V00E1:DIVISOR_PRODUCT EQU $00E1
+// V00E1-NEXT:QUOTIENT_FACTOR EQU $00E9
+// V00E1-NEXT:DIVIDEND_REMAINDER EQU $00ED
+// V00E1-NEXT:N EQU $00F1
+// V00E1-NEXT:BP EQU $00F1	* ix
+// V00E1-NEXT:BX EQU $00F3	* hl
+// V00E1-NEXT:BL EQU BX
+// V00E1-NEXT:BH EQU BX+1
+// V00E1-NEXT:CX EQU $00F5	* bc
+// V00E1-NEXT:CL EQU CX
+// V00E1-NEXT:CH EQU CX+1
+// V00E1-NEXT:DX EQU $00F7	* de
+// V00E1-NEXT:DL EQU DX
+// V00E1-NEXT:DH EQU DX+1
+// V00E1-NEXT:AX EQU $00F9	* iy
+// V00E1-NEXT:AL EQU AX
+// V00E1-NEXT:AH EQU AX+1
+// V00E1-NEXT:RAB EQU $00FB
+// V00E1-NEXT:R2A EQU RAB
+// V00E1-NEXT:R2B EQU RAB+1
+// V00E1-NEXT:RCD EQU $00FD
+// V00E1-NEXT:R2C EQU RCD
+// V00E1-NEXT:R2D EQU RCD+1
+// V00E1-NEXT:REF EQU $00FF
+// V00E1-NEXT:R2E EQU REF
+// V00E1-NEXT:R2F EQU REF+1
+// V00E1-EMPTY:
+// V00E1-NEXT: ORG $2000
+// V00E1-NEXT: JMP ZMAIN
+// V00E1-NEXT:A EQU $0200
+// V00E1-NEXT:B EQU $0202
+// V00E1-NEXT:C EQU $0203
+
+// V00E0:DIVISOR_PRODUCT EQU $E0
+// V00E0:REF EQU $FE
+// V00E0: JMP ZMAIN
+// V00E0-NEXT:A EQU $0200
+
+// V0300:DIVISOR_PRODUCT EQU $0300
+// V0300-NEXT:QUOTIENT_FACTOR EQU $0308
+// V0300:REF EQU $031E
+// V0300: JMP ZMAIN
+// V0300-NEXT:A EQU $0320
+// V0300-NEXT:B EQU $0322
+// V0300-NEXT:C EQU $0323
+
+// VFFE0:DIVISOR_PRODUCT EQU $FFE0
+// VFFE0:REF EQU $FFFE
+// VFFE0: JMP ZMAIN
+// VFFE0-NEXT:A EQU $0000
+
+// V0300R:DIVISOR_PRODUCT EQU $0300
+// V0300R:REF EQU $031E
+// V0300R: JMP ZMAIN
+// V0300R-NEXT:A DS 2
+// V0300R-NEXT:B DS 1
+// V0300R-NEXT:C DS 10
+
+// DEFAULT:DIVISOR_PRODUCT EQU $E0
+// DEFAULT: JMP ZMAIN
+// DEFAULT-NEXT:A DS 2
+// DEFAULT-NEXT:B DS 1
+// DEFAULT-NEXT:C DS 10
+int a;
+char b;
+char c[10];
