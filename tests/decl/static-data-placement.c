@@ -8,7 +8,7 @@
 // RUN: %quarn -R %s %t/rom.asm
 // RUN: diff %t/out.asm %t/rom.asm
 // RUN: %quarn -V:0300 -R %s %t/ram-then-rom.asm
-// RUN: diff %t/out.asm %t/ram-then-rom.asm
+// RUN: %check %s < %t/ram-then-rom.asm
 // RUN: %quarn -V:0300 %s %t/ram.asm > %t/ram-stdout
 // RUN: %check --check-prefix=RAM %s < %t/ram.asm
 // RUN: %check --check-prefix=RAMOUT %s < %t/ram-stdout
