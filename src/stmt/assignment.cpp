@@ -169,10 +169,17 @@ void assignElement(int32_t symbol, ExprNode* root)
     parseExpression(root);
     if (optimizeFlag)
         typeOf(root);
-    generateExpression(root);
+    TypeCode indexType = generateExpression(root);
     flushRegisters(tempCounter);
     freeTree(root);
     match(RBRACKET);
+    // A bool or char index leaves the high byte of CX undefined; it is
+    // zero-extended, as element reads do.
+    int indexBase = baseType(indexType);
+    if ((indexBase == 1 || indexBase == 3) && (indexType & POINTER_OR_ARRAY) == 0) {
+        const char* indexHigh = byteOperand(tempCounter - 1, false);
+        emit(" LDA #0\n STA %s\n", indexHigh);
+    }
 
     // The index in CX becomes a byte offset.
     int size = storeWidth(element);

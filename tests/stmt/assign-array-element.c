@@ -1,4 +1,4 @@
-// An element store puts the array's address in BX, the index in CX, scales it by the element size (int: one shift), adds it and stores the value; with -O a constant index is still added at run time.
+// An element store puts the array's address in BX, the index in CX (a char index with a zero high byte), scales it by the element size (int: one shift), adds it and stores the value; with -O a constant index is still added at run time.
 // RUN: rm -rf %t && mkdir -p %t && %quarn %s %t/out.asm
 // RUN: %check %s < %t/out.asm
 // RUN: %quarn -O %s %t/opt.asm
@@ -12,6 +12,7 @@ int main()
 {
     arr[idx] = val;
     buf[idx] = c;
+    buf[c] = c;
     arr[2] = val;
 }
 // CHECK:ZMAIN EQU *
@@ -52,6 +53,26 @@ int main()
 // CHECK-NEXT: LDA IDX
 // CHECK-NEXT: STA CL
 // CHECK-NEXT: LDA IDX+1
+// CHECK-NEXT: STA CH
+// CHECK-NEXT: LDA BL
+// CHECK-NEXT: CLC
+// CHECK-NEXT: ADC CL
+// CHECK-NEXT: STA BL
+// CHECK-NEXT: LDA BH
+// CHECK-NEXT: ADC CH
+// CHECK-NEXT: STA BH
+// CHECK-NEXT: LDA C
+// CHECK-NEXT: STA CL
+// CHECK-NEXT: LDA CL
+// CHECK-NEXT: LDY #0
+// CHECK-NEXT: STA (BX),Y
+// CHECK-NEXT: LDY #>BUF
+// CHECK-NEXT: LDA #<BUF
+// CHECK-NEXT: STY BX
+// CHECK-NEXT: STA BX+1
+// CHECK-NEXT: LDA C
+// CHECK-NEXT: STA CL
+// CHECK-NEXT: LDA #0
 // CHECK-NEXT: STA CH
 // CHECK-NEXT: LDA BL
 // CHECK-NEXT: CLC
