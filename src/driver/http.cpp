@@ -306,14 +306,14 @@ char* headerEnd(char* headers)
 int exchange(int fd, const HttpAddress& parts, char* buffer, int bufferSize, long deadline)
 {
     char request[REQUEST_SIZE];
-    const char* open = parts.bracketed ? "[" : "";
-    const char* close = parts.bracketed ? "]" : "";
+    const char* openBracket = parts.bracketed ? "[" : "";
+    const char* closeBracket = parts.bracketed ? "]" : "";
     const char* colon = parts.explicitPort ? ":" : "";
     const char* port = parts.explicitPort ? parts.port : "";
     int length = snprintf(request, sizeof request,
                           "GET %s HTTP/1.0\r\nHost: %s%s%s%s%s\r\nUser-Agent: Tessaly\r\n"
                           "Accept: */*\r\nConnection: close\r\n\r\n",
-                          parts.path, open, parts.host, close, colon, port);
+                          parts.path, openBracket, parts.host, closeBracket, colon, port);
     if (length < 0 || length >= static_cast<int>(sizeof request))
         return 0;
     if (!sendAll(fd, request, static_cast<size_t>(length), deadline))

@@ -37,24 +37,37 @@ struct TestServer {
     std::mutex lock;
     std::atomic<bool> stopping{false};
     std::thread worker;
+    bool ipv6 = false;
+    bool holdOpen = false;  // keep each connection open after the reply
 };
 
-int listenOnLoopback(int* port)
+// A listening socket on the IPv4 (or IPv6) loopback address with a port of
+// the kernel's choice.
+int listenOnLoopback(int* port, bool ipv6 = false)
 {
-    int fd = socket(AF_INET, SOCK_STREAM, 0);
+    int fd = socket(ipv6 ? AF_INET6 : AF_INET, SOCK_STREAM, 0);
     int yes = 1;
     setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = 0;
-    if (bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || listen(fd, 8) != 0) {
+    sockaddr_storage storage{};
+    socklen_t length;
+    if (ipv6) {
+        auto* address = reinterpret_cast<sockaddr_in6*>(&storage);
+        address->sin6_family = AF_INET6;
+        address->sin6_addr = in6addr_loopback;
+        length = sizeof *address;
+    } else {
+        auto* address = reinterpret_cast<sockaddr_in*>(&storage);
+        address->sin_family = AF_INET;
+        address->sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        length = sizeof *address;
+    }
+    if (bind(fd, reinterpret_cast<sockaddr*>(&storage), length) != 0 || listen(fd, 8) != 0) {
         close(fd);
         return -1;
     }
-    socklen_t length = sizeof address;
-    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-    *port = ntohs(address.sin_port);
+    getsockname(fd, reinterpret_cast<sockaddr*>(&storage), &length);
+    *port = ntohs(ipv6 ? reinterpret_cast<sockaddr_in6*>(&storage)->sin6_port
+                       : reinterpret_cast<sockaddr_in*>(&storage)->sin_port);
     return fd;
 }
 
@@ -96,12 +109,14 @@ void serveOne(TestServer* server, int client)
             break;
         sent += static_cast<size_t>(n);
     }
+    while (server->holdOpen && !server->stopping)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     close(client);
 }
 
 void startServer(TestServer* server)
 {
-    server->listener = listenOnLoopback(&server->port);
+    server->listener = listenOnLoopback(&server->port, server->ipv6);
     ASSERT_GE(server->listener, 0);
     server->worker = std::thread([server] {
         while (!server->stopping) {
@@ -185,6 +200,41 @@ TEST(UpdateFetch, AddressWithoutPathAsksForRoot)
     stopServer(&server);
     EXPECT_EQ(status, 200);
     EXPECT_STREQ(buffer, "root");
+}
+
+TEST(UpdateFetch, Ipv6LiteralKeepsItsBracketsInHostLine)
+{
+    TestServer server;
+    server.ipv6 = true;
+    server.replies["/six"] = reply("200 OK", "six");
+    startServer(&server);
+    static char buffer[RESPONSE_SIZE];
+    std::string port = std::to_string(server.port);
+    int status = fetchHttpStatus(("http://[::1]:" + port + "/six").c_str(), buffer, RESPONSE_SIZE);
+    stopServer(&server);
+    EXPECT_EQ(status, 200);
+    EXPECT_STREQ(buffer, "six");
+    ASSERT_EQ(server.requests.size(), 1u);
+    EXPECT_NE(server.requests[0].find("\r\nHost: [::1]:" + port + "\r\n"), std::string::npos)
+        << server.requests[0];
+}
+
+// A server that keeps the connection open after its answer: the announced
+// length ends the body, not the time bound.
+TEST(UpdateFetch, AnnouncedLengthEndsBodyOfOpenConnection)
+{
+    TestServer server;
+    server.holdOpen = true;
+    server.replies["/m"] = "HTTP/1.0 200 OK\r\nContent-Length: 5\r\n\r\nhello";
+    startServer(&server);
+    static char buffer[RESPONSE_SIZE];
+    auto start = std::chrono::steady_clock::now();
+    int status = fetchHttpStatus(addressOf(server, "/m").c_str(), buffer, RESPONSE_SIZE);
+    long took = elapsedMs(start);
+    stopServer(&server);
+    EXPECT_EQ(status, 200);
+    EXPECT_STREQ(buffer, "hello");
+    EXPECT_LT(took, 1000);
 }
 
 TEST(UpdateFetch, KeepsAtMost16383BodyBytes)
