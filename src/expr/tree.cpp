@@ -1,9 +1,64 @@
-// Expression tree (not yet written).
-#include "driver/driver.h"
+// Expression tree nodes: allocation, release, and the two wrapper moves the
+// parser uses to build operator nodes in place.
 #include "expr/expr.h"
 
-ExprNode* newNode() { fatalError("not implemented"); }
-void freeTree(ExprNode*) { fatalError("not implemented"); }
-void deleteTree(ExprNode*) { fatalError("not implemented"); }
-void pushDown(ExprNode*) { fatalError("not implemented"); }
-void pullUp(ExprNode*) { fatalError("not implemented"); }
+// A node with every field zero.
+ExprNode* newNode()
+{
+    return new ExprNode{};
+}
+
+// Releases both subtrees (left first) and nulls the links; the node itself
+// stays with its owner.
+void freeTree(ExprNode* node)
+{
+    if (node == nullptr) {
+        return;
+    }
+    if (node->left != nullptr) {
+        freeTree(node->left);
+        delete node->left;
+        node->left = nullptr;
+    }
+    if (node->right != nullptr) {
+        freeTree(node->right);
+        delete node->right;
+        node->right = nullptr;
+    }
+}
+
+void deleteTree(ExprNode* root)
+{
+    if (root == nullptr) {
+        return;
+    }
+    freeTree(root);
+    delete root;
+}
+
+// Turns a node that holds something into an EMPTY wrapper over a copy of it.
+// Only op, sym, left and right are reset: the values stay in the wrapper.
+void pushDown(ExprNode* node)
+{
+    if (node->op == EMPTY) {
+        return;
+    }
+    ExprNode* copy = newNode();
+    *copy = *node;
+    node->op = EMPTY;
+    node->sym = 0;
+    node->left = copy;
+    node->right = nullptr;
+}
+
+// Undoes pushDown when no operator was placed in the wrapper: the wrapper
+// takes over its child's fields and the child node is released.
+void pullUp(ExprNode* node)
+{
+    if (node->op != EMPTY || node->left == nullptr) {
+        return;
+    }
+    ExprNode* child = node->left;
+    *node = *child;
+    delete child;
+}
