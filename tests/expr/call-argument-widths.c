@@ -1,0 +1,154 @@
+// Arguments are pushed in source order, high byte first: two bytes for char, int, pointer and constant values, four for the value read through a struct array name; the clean-up adds the byte count to SP.
+// RUN: rm -rf %t && mkdir -p %t && %quarn -O %s %t/out.asm
+// RUN: %check %s < %t/out.asm
+char alpha;
+int gamma;
+char *text;
+struct {} s[4];
+void takeChar(char c)
+{
+}
+void take()
+{
+}
+int main()
+{
+    takeChar(alpha);
+    take(gamma);
+    take(*s);
+    take(text);
+    take(7);
+    take(alpha, gamma, *s, text);
+    return 0;
+}
+// A char goes with the undefined high byte of its slot.
+// CHECK:ZMAIN EQU *
+// CHECK-NEXT: TXA
+// CHECK-NEXT: PHA
+// CHECK-NEXT: TSX
+// CHECK-NEXT: LDA ALPHA
+// CHECK-NEXT: STA BL
+// CHECK-NEXT: LDA BH
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA BL
+// CHECK-NEXT: PHA
+// CHECK-NEXT: JSR ZTAKECHAR
+// CHECK-NEXT: STX BP
+// CHECK-NEXT: TSX
+// CHECK-NEXT: TXA
+// CHECK-NEXT: CLC
+// CHECK-NEXT: ADC #$02
+// CHECK-NEXT: TAX
+// CHECK-NEXT: TXS
+// CHECK-NEXT: LDX BP
+// CHECK-NEXT: LDA GAMMA
+// CHECK-NEXT: STA BL
+// CHECK-NEXT: LDA GAMMA+1
+// CHECK-NEXT: STA BH
+// CHECK-NEXT: LDA BH
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA BL
+// CHECK-NEXT: PHA
+// CHECK-NEXT: JSR ZTAKE
+// CHECK-NEXT: STX BP
+// CHECK-NEXT: TSX
+// CHECK-NEXT: TXA
+// CHECK-NEXT: CLC
+// CHECK-NEXT: ADC #$02
+// CHECK-NEXT: TAX
+// CHECK-NEXT: TXS
+// CHECK-NEXT: LDX BP
+
+// The value is read into BX and CX; its four bytes go most significant first.
+// CHECK: STA BX+3
+// CHECK-NEXT: LDA CH
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA CL
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA BH
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA BL
+// CHECK-NEXT: PHA
+// CHECK-NEXT: JSR ZTAKE
+// CHECK-NEXT: STX BP
+// CHECK-NEXT: TSX
+// CHECK-NEXT: TXA
+// CHECK-NEXT: CLC
+// CHECK-NEXT: ADC #$04
+// CHECK-NEXT: TAX
+// CHECK-NEXT: TXS
+// CHECK-NEXT: LDX BP
+// CHECK-NEXT: LDA TEXT
+// CHECK-NEXT: STA BL
+// CHECK-NEXT: LDA TEXT+1
+// CHECK-NEXT: STA BH
+// CHECK-NEXT: LDA BH
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA BL
+// CHECK-NEXT: PHA
+// CHECK-NEXT: JSR ZTAKE
+// CHECK-NEXT: STX BP
+// CHECK-NEXT: TSX
+// CHECK-NEXT: TXA
+// CHECK-NEXT: CLC
+// CHECK-NEXT: ADC #$02
+// CHECK-NEXT: TAX
+// CHECK-NEXT: TXS
+// CHECK-NEXT: LDX BP
+// CHECK-NEXT: LDA #>7
+// CHECK-NEXT: STA BL
+// CHECK-NEXT: LDA #<7
+// CHECK-NEXT: STA BH
+// CHECK-NEXT: LDA BH
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA BL
+// CHECK-NEXT: PHA
+// CHECK-NEXT: JSR ZTAKE
+// CHECK-NEXT: STX BP
+// CHECK-NEXT: TSX
+// CHECK-NEXT: TXA
+// CHECK-NEXT: CLC
+// CHECK-NEXT: ADC #$02
+
+// Four arguments: each is pushed right after it is generated.
+// CHECK: LDA ALPHA
+// CHECK-NEXT: STA BL
+// CHECK-NEXT: LDA BH
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA BL
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA GAMMA
+// CHECK-NEXT: STA BL
+// CHECK-NEXT: LDA GAMMA+1
+// CHECK-NEXT: STA BH
+// CHECK-NEXT: LDA BH
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA BL
+// CHECK-NEXT: PHA
+// CHECK: STA BX+3
+// CHECK-NEXT: LDA CH
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA CL
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA BH
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA BL
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA TEXT
+// CHECK-NEXT: STA BL
+// CHECK-NEXT: LDA TEXT+1
+// CHECK-NEXT: STA BH
+// CHECK-NEXT: LDA BH
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA BL
+// CHECK-NEXT: PHA
+// CHECK-NEXT: JSR ZTAKE
+// CHECK-NEXT: STX BP
+// CHECK-NEXT: TSX
+// CHECK-NEXT: TXA
+// CHECK-NEXT: CLC
+// CHECK-NEXT: ADC #$0A
+// CHECK-NEXT: TAX
+// CHECK-NEXT: TXS
+// CHECK-NEXT: LDX BP
+// CHECK-NEXT:* return 

@@ -1,0 +1,121 @@
+// A call inside an expression pushes the live words first (highest first), moves its result from BX to the word above them, and pulls them back BX first.
+// RUN: rm -rf %t && mkdir -p %t && %quarn %s %t/out.asm
+// RUN: %check %s < %t/out.asm
+int xval;
+int yval;
+int zval;
+int f(int v)
+{
+    return v;
+}
+
+// yval lives in BX: it is saved, the result goes to CX.
+int viaReturn()
+{
+    return yval + f(zval);
+}
+// CHECK:ZVIARETURN EQU *
+// CHECK-NEXT: TXA
+// CHECK-NEXT: PHA
+// CHECK-NEXT: TSX
+// CHECK-NEXT:* return 
+// CHECK-NEXT: LDA YVAL
+// CHECK-NEXT: STA BL
+// CHECK-NEXT: LDA YVAL+1
+// CHECK-NEXT: STA BH
+// CHECK-NEXT: LDA BX+1
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA BX
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA ZVAL
+// CHECK-NEXT: STA BL
+// CHECK-NEXT: LDA ZVAL+1
+// CHECK-NEXT: STA BH
+// CHECK-NEXT: LDA BH
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA BL
+// CHECK-NEXT: PHA
+// CHECK-NEXT: JSR ZF
+// CHECK-NEXT: STX BP
+// CHECK-NEXT: TSX
+// CHECK-NEXT: TXA
+// CHECK-NEXT: CLC
+// CHECK-NEXT: ADC #$02
+// CHECK-NEXT: TAX
+// CHECK-NEXT: TXS
+// CHECK-NEXT: LDX BP
+// CHECK-NEXT: LDA BX
+// CHECK-NEXT: STA CX
+// CHECK-NEXT: LDA BX+1
+// CHECK-NEXT: STA CX+1
+// CHECK-NEXT: PLA
+// CHECK-NEXT: STA BX
+// CHECK-NEXT: PLA
+// CHECK-NEXT: STA BX+1
+// CHECK-NEXT: LDA BL
+// CHECK-NEXT: CLC
+// CHECK-NEXT: ADC CL
+// CHECK-NEXT: STA BL
+// CHECK-NEXT: LDA BH
+// CHECK-NEXT: ADC CH
+// CHECK-NEXT: STA BH
+// CHECK-NEXT: TXS
+
+// In an assignment the target address in BX and yval in CX are both saved,
+// CX first, and the result goes to DX.
+void viaAssignment()
+{
+    xval = yval + f(zval);
+}
+// CHECK: STA BX+1
+// CHECK-NEXT: LDA YVAL
+// CHECK-NEXT: STA CL
+// CHECK-NEXT: LDA YVAL+1
+// CHECK-NEXT: STA CH
+// CHECK-NEXT: LDA CX+1
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA CX
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA BX+1
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA BX
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA ZVAL
+// CHECK-NEXT: STA BL
+// CHECK-NEXT: LDA ZVAL+1
+// CHECK-NEXT: STA BH
+// CHECK-NEXT: LDA BH
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA BL
+// CHECK-NEXT: PHA
+// CHECK-NEXT: JSR ZF
+// CHECK-NEXT: STX BP
+// CHECK-NEXT: TSX
+// CHECK-NEXT: TXA
+// CHECK-NEXT: CLC
+// CHECK-NEXT: ADC #$02
+// CHECK-NEXT: TAX
+// CHECK-NEXT: TXS
+// CHECK-NEXT: LDX BP
+// CHECK-NEXT: LDA BX
+// CHECK-NEXT: STA DX
+// CHECK-NEXT: LDA BX+1
+// CHECK-NEXT: STA DX+1
+// CHECK-NEXT: PLA
+// CHECK-NEXT: STA BX
+// CHECK-NEXT: PLA
+// CHECK-NEXT: STA BX+1
+// CHECK-NEXT: PLA
+// CHECK-NEXT: STA CX
+// CHECK-NEXT: PLA
+// CHECK-NEXT: STA CX+1
+// CHECK-NEXT: LDA CL
+// CHECK-NEXT: CLC
+// CHECK-NEXT: ADC DL
+// CHECK-NEXT: STA CL
+// CHECK-NEXT: LDA CH
+// CHECK-NEXT: ADC DH
+// CHECK-NEXT: STA CH
+// CHECK-NEXT: LDA CL
+// CHECK-NEXT: LDY #0
+// CHECK-NEXT: STA (BX),Y

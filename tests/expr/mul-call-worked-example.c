@@ -1,0 +1,60 @@
+// With -C, alpha + beta * gamma saves the live BX around ZMUL16HELPER, copies the product from BX into CX and pulls BX back before the addition.
+// RUN: rm -rf %t && mkdir -p %t && %quarn -C %s %t/out.asm
+// RUN: %check %s < %t/out.asm
+int alpha;
+int beta;
+int gamma;
+int main()
+{
+    return alpha + beta * gamma;
+}
+// CHECK:* return 
+// CHECK-NEXT: LDA ALPHA
+// CHECK-NEXT: STA BL
+// CHECK-NEXT: LDA ALPHA+1
+// CHECK-NEXT: STA BH
+// CHECK-NEXT: LDA BETA
+// CHECK-NEXT: STA CL
+// CHECK-NEXT: LDA BETA+1
+// CHECK-NEXT: STA CH
+// CHECK-NEXT: LDA BX+1
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA BX
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA GAMMA
+// CHECK-NEXT: STA DL
+// CHECK-NEXT: LDA GAMMA+1
+// CHECK-NEXT: STA DH
+// CHECK-NEXT: LDA CX+1
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA CX
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA DX+1
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA DX
+// CHECK-NEXT: PHA
+// CHECK-NEXT: JSR ZMUL16HELPER
+// CHECK-NEXT: STX BP
+// CHECK-NEXT: TSX
+// CHECK-NEXT: INX
+// CHECK-NEXT: INX
+// CHECK-NEXT: INX
+// CHECK-NEXT: INX
+// CHECK-NEXT: TXS
+// CHECK-NEXT: LDX BP
+// CHECK-NEXT: LDA BX
+// CHECK-NEXT: STA CX
+// CHECK-NEXT: LDA BX+1
+// CHECK-NEXT: STA CX+1
+// CHECK-NEXT: PLA
+// CHECK-NEXT: STA BX
+// CHECK-NEXT: PLA
+// CHECK-NEXT: STA BX+1
+// CHECK-NEXT: LDA BL
+// CHECK-NEXT: CLC
+// CHECK-NEXT: ADC CL
+// CHECK-NEXT: STA BL
+// CHECK-NEXT: LDA BH
+// CHECK-NEXT: ADC CH
+// CHECK-NEXT: STA BH
+// CHECK-NEXT: TXS
