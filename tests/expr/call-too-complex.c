@@ -12,5 +12,6 @@ int main()
     return a + (a + (a + (a + (a + (a + (a + value()))))));
 }
 // CHECK:ZMAIN EQU *
+// CHECK:* return 
 // CHECK-NOT: PHA
 // ERR:line {{[0-9]+}}: error: expression too complex
