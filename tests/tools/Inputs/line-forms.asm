@@ -1,0 +1,52 @@
+* Quarnel Output
+
+BP EQU $F0	* ix
+BX EQU $F2	* hl
+BL EQU BX
+BH EQU BX+1
+RAB EQU $FA
+RCD EQU $FC
+REF EQU $FE
+X EQU $0200
+INC EQU $0202
+IZMAIN EQU $FFFF
+
+ ORG $4000
+ JMP ZMAIN
+COUNT: DFB 300
+TOTAL: DW -1
+BIG: DD -2
+AND DS 3
+A: DFB -129
+
+* DSEG
+
+;;DSEG
+* 
+ZMAIN EQU *
+ TXA
+ LDA #>298
+ LDA #<298
+ LDA #<BIG+1
+ STA $0100+IZMAIN,X
+ LDA X+1
+ ADC INC
+ ROL A
+ ROL A,X
+ LDA (BX),Y
+ JMP (BX)
+ LDA (BX,X)
+ LDA #0
+ LDA #-1
+ LDA R2AH
+ JMP LL1	* loop
+LLS2:
+LL1 EQU *
+ lda #$12 ; inline text
+ .byte 1, 2
+ BNE NLL3	* if carry set, set true
+NLL3 EQU *
+ DB 81
+ DB 88
+* 
+* END * ZMAIN
