@@ -267,18 +267,41 @@ void callLongHelper(int32_t op, int t)
              firstHigh, firstLow, secondHigh, secondLow);
 }
 
+// Pushes the word at number, high byte first.
+void saveWord(int number)
+{
+    const char* low = wordOperand(number);
+    const char* high = wordOperand(number);
+    emit(" LDA %s+1\n PHA\n LDA %s\n PHA\n", high, low);
+}
+
+// Pulls a saved word back into its register, low byte first; a binding left
+// on the word is dropped so that the register itself is written.
+void restoreWord(int number)
+{
+    releaseRegister(number);
+    const char* high = wordOperand(number);
+    const char* low = wordOperand(number);
+    emit(" PLA\n STA %s\n PLA\n STA %s+1\n", low, high);
+}
+
 // Save-and-call: every live word below t goes on the stack (top one first),
 // the routine is called, its result in BX is copied into slot t, and the
 // saved words are pulled back, BX first. t is the left operand's slot (one
-// and two bytes) or the right operand's (four bytes).
+// and two bytes) or the right operand's (four bytes). The four-byte routines
+// work on the four saved bytes right above their arguments, so there the
+// left operand's two words are pushed last, after the words below it, and
+// pulled first; with nothing below the left operand the order is the same.
 void callHelper(int32_t op, int width, int t)
 {
-    tempCounter = t;
-    while (tempCounter > FIRST_TEMP) {
+    const int belowLeft = width == 4 ? t - 4 : t;
+    for (tempCounter = belowLeft; tempCounter > FIRST_TEMP;) {
         tempCounter -= 2;
-        const char* low = wordOperand(tempCounter);
-        const char* high = wordOperand(tempCounter);
-        emit(" LDA %s+1\n PHA\n LDA %s\n PHA\n", high, low);
+        saveWord(tempCounter);
+    }
+    if (width == 4) {
+        saveWord(t - 2);
+        saveWord(t - 4);
     }
 
     if (width == 1)
@@ -288,7 +311,7 @@ void callHelper(int32_t op, int width, int t)
     else
         callLongHelper(op, t);
 
-    if (tempCounter != t) {
+    if (width == 4 || t != FIRST_TEMP) {
         releaseRegister(t);
         if (width == 1) {
             const char* target = byteOperand(t, false);
@@ -302,13 +325,12 @@ void callHelper(int32_t op, int width, int t)
             emit(" LDA %s\n STA %s\n LDA %s+1\n STA %s+1\n", resultLow, targetLow, resultHigh,
                  targetHigh);
         }
-        while (tempCounter < t) {
-            releaseRegister(tempCounter);
-            const char* high = wordOperand(tempCounter);
-            const char* low = wordOperand(tempCounter);
-            emit(" PLA\n STA %s\n PLA\n STA %s+1\n", low, high);
-            tempCounter += 2;
+        if (width == 4) {
+            restoreWord(t - 4);
+            restoreWord(t - 2);
         }
+        for (int number = FIRST_TEMP; number < belowLeft; number += 2)
+            restoreWord(number);
     }
 
     tempCounter = width == 4 ? t : t + 2;

@@ -156,9 +156,67 @@ int longRemainder()
 }
 // CHECK: JSR ZMOD32HELPER
 
-// Five calls took labels 1 to 10.
+// With gamma live below a four-byte left operand, gamma's word is pushed
+// first and the left operand's words last, right above the arguments where
+// the routine finds them; they are pulled back first.
+int deeper()
+{
+    return gamma + int(*s / *t);
+}
+// CHECK: STA AX+3
+// CHECK-NEXT: LDA BX+1
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA BX
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA DX+1
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA DX
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA CX+1
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA CX
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA AX+1
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA AX
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA R2AH+1
+// CHECK-NEXT: PHA
+// CHECK-NEXT: LDA R2AH
+// CHECK-NEXT: PHA
+// CHECK-NEXT: JSR ZDIV32HELPER
+// CHECK-NEXT: STX BP
+// CHECK-NEXT: TSX
+// CHECK-NEXT: INX
+// CHECK-NEXT: INX
+// CHECK-NEXT: INX
+// CHECK-NEXT: INX
+// CHECK-NEXT: TXS
+// CHECK-NEXT: LDX BP
+// CHECK-NEXT: LDA BX
+// CHECK-NEXT: STA AX
+// CHECK-NEXT: LDA BX+1
+// CHECK-NEXT: STA AX+1
+// CHECK-NEXT: PLA
+// CHECK-NEXT: STA CX
+// CHECK-NEXT: PLA
+// CHECK-NEXT: STA CX+1
+// CHECK-NEXT: PLA
+// CHECK-NEXT: STA DX
+// CHECK-NEXT: PLA
+// CHECK-NEXT: STA DX+1
+// CHECK-NEXT: PLA
+// CHECK-NEXT: STA BX
+// CHECK-NEXT: PLA
+// CHECK-NEXT: STA BX+1
+// CHECK-NEXT: LDA BL
+// CHECK-NEXT: CLC
+// CHECK-NEXT: ADC CL
+// CHECK-NEXT: STA BL
+
+// Six calls took labels 1 to 12.
 char count()
 {
     return alpha << beta;
 }
-// CHECK:LL11 EQU *
+// CHECK:LL13 EQU *
