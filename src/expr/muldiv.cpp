@@ -213,29 +213,29 @@ void divideLong(bool modulo, int left, int right)
 
 // Pushes the two argument bytes (left, then right) and calls the one-byte
 // routine; the result comes back in BL.
-void callByteHelper(int32_t op, int left)
+void callByteHelper(int32_t op, int left, int right)
 {
-    const char* right = byteOperand(left + 2, false);
+    const char* second = byteOperand(right, false);
     const char* first = byteOperand(left, false);
     if (op == STAR)
         emit(" LDA %s\n PHA\n LDA %s\n PHA\n JSR ZMUL8HELPER\n STX BP\n TSX\n INX\n INX\n TXS\n LDX BP\n",
-             first, right);
+             first, second);
     else if (op == SLASH)
         emit(" LDA %s\n PHA\n LDA %s\n PHA\n JSR ZDIV8HELPER\n STX BP\n TSX\n INX\n INX\n TXS\n LDX BP\n",
-             first, right);
+             first, second);
     else
         emit(" LDA %s\n PHA\n LDA %s\n PHA\n JSR ZMOD8HELPER\n STX BP\n TSX\n INX\n INX\n TXS\n LDX BP\n",
-             first, right);
+             first, second);
 }
 
-// Pushes the words at t and t+2 (high byte first) and calls the two-byte
-// routine; the result comes back in BX.
-void callWordHelper(int32_t op, int t)
+// Pushes the left and the right word (high byte first) and calls the
+// two-byte routine; the result comes back in BX.
+void callWordHelper(int32_t op, int left, int right)
 {
-    const char* secondLow = wordOperand(t + 2);
-    const char* secondHigh = wordOperand(t + 2);
-    const char* firstLow = wordOperand(t);
-    const char* firstHigh = wordOperand(t);
+    const char* secondLow = wordOperand(right);
+    const char* secondHigh = wordOperand(right);
+    const char* firstLow = wordOperand(left);
+    const char* firstHigh = wordOperand(left);
     if (op == STAR)
         emit(" LDA %s+1\n PHA\n LDA %s\n PHA\n LDA %s+1\n PHA\n LDA %s\n PHA\n JSR ZMUL16HELPER\n STX BP\n TSX\n INX\n INX\n INX\n INX\n TXS\n LDX BP\n",
              firstHigh, firstLow, secondHigh, secondLow);
@@ -247,15 +247,15 @@ void callWordHelper(int32_t op, int t)
              firstHigh, firstLow, secondHigh, secondLow);
 }
 
-// The four-byte routines take the right operand (the two words at t and t+2)
-// as their four argument bytes; the left operand was saved just below them
-// and its saved bytes receive the result.
-void callLongHelper(int32_t op, int t)
+// The four-byte routines take the right operand (its two words) as their
+// four argument bytes; the left operand was saved just above them and its
+// saved bytes receive the result.
+void callLongHelper(int32_t op, int right)
 {
-    const char* secondLow = wordOperand(t + 2);
-    const char* secondHigh = wordOperand(t + 2);
-    const char* firstLow = wordOperand(t);
-    const char* firstHigh = wordOperand(t);
+    const char* secondLow = wordOperand(right + 2);
+    const char* secondHigh = wordOperand(right + 2);
+    const char* firstLow = wordOperand(right);
+    const char* firstHigh = wordOperand(right);
     if (op == STAR)
         emit(" LDA %s+1\n PHA\n LDA %s\n PHA\n LDA %s+1\n PHA\n LDA %s\n PHA\n JSR ZMUL32HELPER\n STX BP\n TSX\n INX\n INX\n INX\n INX\n TXS\n LDX BP\n",
              firstHigh, firstLow, secondHigh, secondLow);
@@ -285,33 +285,34 @@ void restoreWord(int number)
     emit(" PLA\n STA %s\n PLA\n STA %s+1\n", low, high);
 }
 
-// Save-and-call: every live word below t goes on the stack (top one first),
-// the routine is called, its result in BX is copied into slot t, and the
-// saved words are pulled back, BX first. t is the left operand's slot (one
-// and two bytes) or the right operand's (four bytes). The four-byte routines
-// work on the four saved bytes right above their arguments, so there the
-// left operand's two words are pushed last, after the words below it, and
-// pulled first; with nothing below the left operand the order is the same.
-void callHelper(int32_t op, int width, int t)
+// Save-and-call: every live word below the left operand goes on the stack
+// (top one first), the routine is called, its result in BX is copied into
+// slot t, and the saved words are pulled back, BX first. t is the left
+// operand's slot (one and two bytes) or the right operand's (four bytes).
+// The four-byte routines take the left operand from its saved bytes right
+// above their arguments and leave the result there: its two words are pushed
+// last, after the words below it (with nothing below, in the usual top-first
+// order), and pulled back first.
+void callHelper(int32_t op, int width, int left, int right)
 {
-    const int belowLeft = width == 4 ? t - 4 : t;
-    for (tempCounter = belowLeft; tempCounter > FIRST_TEMP;) {
+    const int t = width == 4 ? right : left;
+    for (tempCounter = left; tempCounter > FIRST_TEMP;) {
         tempCounter -= 2;
         saveWord(tempCounter);
     }
     if (width == 4) {
-        saveWord(t - 2);
-        saveWord(t - 4);
+        saveWord(left + 2);
+        saveWord(left);
     }
 
     if (width == 1)
-        callByteHelper(op, t);
+        callByteHelper(op, left, right);
     else if (width == 2)
-        callWordHelper(op, t);
+        callWordHelper(op, left, right);
     else
-        callLongHelper(op, t);
+        callLongHelper(op, right);
 
-    if (width == 4 || t != FIRST_TEMP) {
+    if (width == 4 || left != FIRST_TEMP) {
         releaseRegister(t);
         if (width == 1) {
             const char* target = byteOperand(t, false);
@@ -326,14 +327,14 @@ void callHelper(int32_t op, int width, int t)
                  targetHigh);
         }
         if (width == 4) {
-            restoreWord(t - 4);
-            restoreWord(t - 2);
+            restoreWord(left);
+            restoreWord(left + 2);
         }
-        for (int number = FIRST_TEMP; number < belowLeft; number += 2)
+        for (int number = FIRST_TEMP; number < left; number += 2)
             restoreWord(number);
     }
 
-    tempCounter = width == 4 ? t : t + 2;
+    tempCounter = left + (width == 4 ? 4 : 2);
 }
 
 // ---- Shifts -------------------------------------------------------------
@@ -437,7 +438,7 @@ TypeCode generateMultiplyDivide(ExprNode* node)
     checkRegister(right + width - 1);
 
     if (mulDivMode == 0) {
-        callHelper(node->op, width, width == 4 ? right : left);
+        callHelper(node->op, width, left, right);
     } else {
         if (node->op == STAR) {
             if (width == 1)
