@@ -103,7 +103,7 @@ TypeCode generateConstant(const ExprNode* node)
 // in the slot at start. Widening is zero extension.
 TypeCode convertValue(int32_t op, TypeCode type, int start)
 {
-    slotWidth(type);
+    slotWidth(type);  // the operand must have a value to convert
     TypeCode flags = type & ~BASE_MASK;
     switch (op) {
     case BOOL_TO_CHAR: {
@@ -286,7 +286,7 @@ TypeCode generatePortRead(ExprNode* node)
 {
     missingOperand(node->left);
     int start = tempCounter;
-    slotWidth(generateExpression(node->left));
+    slotWidth(generateExpression(node->left));  // the address must have a value
     flushRegisters(REGISTER_LIMIT);
     if (node->op == KW_INP) {
         readThroughPointer(1, start, tempCounter);
@@ -383,6 +383,7 @@ TypeCode generateBinary(ExprNode* node)
     missingOperand(node->right);
     int rightAt = tempCounter;
     TypeCode right = generateOperand(node->right);
+    // Both operands must have values (a floating conversion leaves none).
     slotWidth(left);
     slotWidth(right);
     int width = operandWidth(left, right);

@@ -2,7 +2,6 @@
 // turns the flags into $FF (true) or 0 (false) in the low byte of the left
 // operand's slot. The only operators that look at signedness and the only
 // ones that branch inside an expression.
-#include "driver/driver.h"
 #include "expr/expr.h"
 #include "output/output.h"
 #include "stmt/stmt.h"

@@ -27,7 +27,8 @@ void bindName(int number, const char* format, const char* name)
     bindRegister(number, text);
 }
 
-// A constant symbol is an immediate operand, sized by its type.
+// A constant symbol is an immediate operand: it is bound exactly as a
+// constant node of its width would be.
 TypeCode compileConstant(const SymbolEntry& entry)
 {
     TypeCode type = entry.type;
