@@ -1,0 +1,35 @@
+// Sieve of Eratosthenes: counts the primes below 1000 (there are 168).
+// Run it with: tools/quarn-run examples/sieve.c
+
+char composite[1000];
+
+int main()
+{
+    int i;
+    int j;
+    int count;
+
+    i = 0;
+    while (i < 1000) {
+        composite[i] = 0;
+        i = i + 1;
+    }
+    count = 0;
+    i = 2;
+    while (i < 1000) {
+        if (composite[i] == 0) {
+            count = count + 1;
+            // Multiples below i * i are already marked; beyond i = 31 the
+            // square is past the end (and would overflow an int).
+            if (i < 32) {
+                j = i * i;
+                while (j < 1000) {
+                    composite[j] = 1;
+                    j = j + i;
+                }
+            }
+        }
+        i = i + 1;
+    }
+    return count;
+}
