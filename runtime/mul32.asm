@@ -1,19 +1,19 @@
 * Runtime routine of helper-call mode (-C): four-byte multiply.
 *
 * ZMUL32HELPER: left = (left * right) AND $FFFFFFFF, unsigned.
-* The compiler's call sequence for four-byte operands pushes the whole
-* register file below the right operand, top slot first (so the left
-* operand's bytes 3, 2, 1, 0), then the right operand's word 0 and word 2,
-* each high byte first, calls, pops the 4 argument bytes and pulls the saved
-* bytes back into the registers: the product is left in the saved
-* left-operand bytes. At entry, with S the stack pointer:
+* The compiler's call sequence for four-byte operands first saves the live
+* words below the left operand, then the left operand itself (word 2, then
+* word 0, high bytes first), so that its bytes lie right above the
+* arguments; it pushes the right operand's word 0 and word 2 (high bytes
+* first) as the four argument bytes, calls, pops those 4 bytes and pulls the
+* saved bytes back into the registers, the left operand first: the result
+* is left in the saved left-operand bytes. At entry, with S the stack
+* pointer:
 *   $0103+S right byte 2, $0104+S byte 3, $0105+S byte 0, $0106+S byte 1,
 *   $0107+S..$010A+S left bytes 0..3 (result).
-* LIMITATION: the left operand's bytes lie right above the arguments only
-* when nothing else was live below the left operand (it sits in BX..CX, the
-* first temporaries). With more temporaries live, the caller pushed those
-* after the left operand, this routine finds them at $0107+S instead, and
-* the result is wrong.
+* A caller that saved other words after the left operand (the plain save
+* loop, top word first, does so whenever temporaries lie below the left
+* operand) would have them overwritten here instead.
 * Keeps X (the frame register). Clobbers A, flags, DIVISOR_PRODUCT+0..+7,
 * QUOTIENT_FACTOR+0..+1. BX is left as it was.
 *

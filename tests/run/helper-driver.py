@@ -13,9 +13,10 @@ usage: helper-driver.py 8|16|32 [cases] [seed]
   32  the same with four-byte operands and their own edges
 
 Every call is made exactly as the compiler's call sequence makes it: the
-operands pushed high byte first (for four bytes, the left operand's bytes as
-the caller's save loop pushes them, then the right operand's words), the
-argument bytes popped after the call; X is checked to be kept.
+operands pushed high byte first (for four bytes, the left operand's words as
+the caller saves them, word 2 then word 0, then the right operand's word 0
+and word 2), the argument bytes popped after the call, and for four bytes
+the result pulled back from the saved left operand; X is checked to be kept.
 """
 import random
 import sys
