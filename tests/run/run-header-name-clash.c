@@ -6,7 +6,7 @@
 // RUN: %check %s < %t/err
 // RUN: count 0 < %t/out
 // CHECK:{{.*}}Error: Symbol 'N' is already defined
-// CHECK:quarn-run: assembling failed
+// CHECK:quarn-run: assembling failed (--keep DIR keeps the translated source)
 int n;
 
 int main()
