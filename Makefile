@@ -19,7 +19,7 @@ build-test:
 run:
 	tools/install-deps
 	$(MAKE) build
-	build/quarn examples/sieve.c build/sieve.asm
+	tools/quarn-run examples/sieve.c
 
 test:
 	tools/install-deps
