@@ -194,7 +194,9 @@ std::string translateOperand(const std::string& mnemonic, const std::string& ope
         long long value;
         if (parseInteger(rest, value) && (value < 0 || value > 255))
             return selectByte('<', rest);
-        return "#" + renameSymbols(rest);
+        std::string immediate = "#";  // appended, not "#" + ...: g++ 12 -O2 warns falsely on that form
+        immediate += renameSymbols(rest);
+        return immediate;
     }
     size_t comma = lastTopLevelComma(operand);
     std::string index = comma == std::string::npos ? "" : upperCase(trim(operand.substr(comma + 1)));
@@ -207,7 +209,12 @@ std::string translateOperand(const std::string& mnemonic, const std::string& ope
         size_t innerComma = lastTopLevelComma(inner);
         if (comma == std::string::npos && innerComma != std::string::npos &&
             upperCase(trim(inner.substr(innerComma + 1))) == "X")
-            return "(" + renameSymbols(trim(inner.substr(0, innerComma))) + ",x)";
+        {
+            std::string indirect = "(";
+            indirect += renameSymbols(trim(inner.substr(0, innerComma)));
+            indirect += ",x)";
+            return indirect;
+        }
         return renameSymbols(operand);
     }
     if (index == "X" || index == "Y") {
