@@ -15,6 +15,8 @@ constexpr unsigned REGISTER_BLOCK_SIZE = 32;
 constexpr unsigned STACK_PAGE_FIRST = 0x0100;
 constexpr unsigned STACK_PAGE_LAST = 0x01FF;
 constexpr unsigned AFTER_STACK_PAGE = 0x0200;
+// Addresses are 16 bits: a block near the top of memory wraps to page zero.
+constexpr unsigned ADDRESS_MASK = 0xFFFF;
 // Signature bytes at the end of every output.
 constexpr int SIGNATURE_FIRST = 81;
 constexpr int SIGNATURE_SECOND = 88;
@@ -27,38 +29,45 @@ void emit(const char* format, ...)
     va_end(arguments);
 }
 
+// Address of the block byte at offset, wrapped to 16 bits like every address
+// the output names.
+static unsigned blockAddress(unsigned base, unsigned offset)
+{
+    return (base + offset) & ADDRESS_MASK;
+}
+
 // Equates of the block with two-digit values (the whole block in page zero).
 static void writeNarrowRegisterEquates(unsigned base)
 {
-    emit("DIVISOR_PRODUCT EQU $%02X\n", base + 0);
-    emit("QUOTIENT_FACTOR EQU $%02X\n", base + 8);
-    emit("DIVIDEND_REMAINDER EQU $%02X\n", base + 12);
-    emit("N EQU $%02X\n", base + 16);
-    emit("BP EQU $%02X\t%c ix\n", base + 16, '*');
-    emit("BX EQU $%02X\t%c hl\nBL EQU BX\nBH EQU BX+1\n", base + 18, '*');
-    emit("CX EQU $%02X\t%c bc\nCL EQU CX\nCH EQU CX+1\n", base + 20, '*');
-    emit("DX EQU $%02X\t%c de\nDL EQU DX\nDH EQU DX+1\n", base + 22, '*');
-    emit("AX EQU $%02X\t%c iy\nAL EQU AX\nAH EQU AX+1\n", base + 24, '*');
-    emit("RAB EQU $%02X\nR2A EQU RAB\nR2B EQU RAB+1\n", base + 26);
-    emit("RCD EQU $%02X\nR2C EQU RCD\nR2D EQU RCD+1\n", base + 28);
-    emit("REF EQU $%02X\nR2E EQU REF\nR2F EQU REF+1\n", base + 30);
+    emit("DIVISOR_PRODUCT EQU $%02X\n", blockAddress(base, 0));
+    emit("QUOTIENT_FACTOR EQU $%02X\n", blockAddress(base, 8));
+    emit("DIVIDEND_REMAINDER EQU $%02X\n", blockAddress(base, 12));
+    emit("N EQU $%02X\n", blockAddress(base, 16));
+    emit("BP EQU $%02X\t%c ix\n", blockAddress(base, 16), '*');
+    emit("BX EQU $%02X\t%c hl\nBL EQU BX\nBH EQU BX+1\n", blockAddress(base, 18), '*');
+    emit("CX EQU $%02X\t%c bc\nCL EQU CX\nCH EQU CX+1\n", blockAddress(base, 20), '*');
+    emit("DX EQU $%02X\t%c de\nDL EQU DX\nDH EQU DX+1\n", blockAddress(base, 22), '*');
+    emit("AX EQU $%02X\t%c iy\nAL EQU AX\nAH EQU AX+1\n", blockAddress(base, 24), '*');
+    emit("RAB EQU $%02X\nR2A EQU RAB\nR2B EQU RAB+1\n", blockAddress(base, 26));
+    emit("RCD EQU $%02X\nR2C EQU RCD\nR2D EQU RCD+1\n", blockAddress(base, 28));
+    emit("REF EQU $%02X\nR2E EQU REF\nR2F EQU REF+1\n", blockAddress(base, 30));
 }
 
 // The same equates with four-digit values (the block reaches past page zero).
 static void writeWideRegisterEquates(unsigned base)
 {
-    emit("DIVISOR_PRODUCT EQU $%04X\n", base + 0);
-    emit("QUOTIENT_FACTOR EQU $%04X\n", base + 8);
-    emit("DIVIDEND_REMAINDER EQU $%04X\n", base + 12);
-    emit("N EQU $%04X\n", base + 16);
-    emit("BP EQU $%04X\t%c ix\n", base + 16, '*');
-    emit("BX EQU $%04X\t%c hl\nBL EQU BX\nBH EQU BX+1\n", base + 18, '*');
-    emit("CX EQU $%04X\t%c bc\nCL EQU CX\nCH EQU CX+1\n", base + 20, '*');
-    emit("DX EQU $%04X\t%c de\nDL EQU DX\nDH EQU DX+1\n", base + 22, '*');
-    emit("AX EQU $%04X\t%c iy\nAL EQU AX\nAH EQU AX+1\n", base + 24, '*');
-    emit("RAB EQU $%04X\nR2A EQU RAB\nR2B EQU RAB+1\n", base + 26);
-    emit("RCD EQU $%04X\nR2C EQU RCD\nR2D EQU RCD+1\n", base + 28);
-    emit("REF EQU $%04X\nR2E EQU REF\nR2F EQU REF+1\n", base + 30);
+    emit("DIVISOR_PRODUCT EQU $%04X\n", blockAddress(base, 0));
+    emit("QUOTIENT_FACTOR EQU $%04X\n", blockAddress(base, 8));
+    emit("DIVIDEND_REMAINDER EQU $%04X\n", blockAddress(base, 12));
+    emit("N EQU $%04X\n", blockAddress(base, 16));
+    emit("BP EQU $%04X\t%c ix\n", blockAddress(base, 16), '*');
+    emit("BX EQU $%04X\t%c hl\nBL EQU BX\nBH EQU BX+1\n", blockAddress(base, 18), '*');
+    emit("CX EQU $%04X\t%c bc\nCL EQU CX\nCH EQU CX+1\n", blockAddress(base, 20), '*');
+    emit("DX EQU $%04X\t%c de\nDL EQU DX\nDH EQU DX+1\n", blockAddress(base, 22), '*');
+    emit("AX EQU $%04X\t%c iy\nAL EQU AX\nAH EQU AX+1\n", blockAddress(base, 24), '*');
+    emit("RAB EQU $%04X\nR2A EQU RAB\nR2B EQU RAB+1\n", blockAddress(base, 26));
+    emit("RCD EQU $%04X\nR2C EQU RCD\nR2D EQU RCD+1\n", blockAddress(base, 28));
+    emit("REF EQU $%04X\nR2E EQU REF\nR2F EQU REF+1\n", blockAddress(base, 30));
 }
 
 // Title, register block, origin, stack set-up (when -S gave one) and the jump
