@@ -30,7 +30,7 @@ TEST(SymbolTable, StartUpState)
     EXPECT_EQ(symbolTable.scopeTop[1], 97);
     EXPECT_EQ(symbolTable.scopeDepth, 1);
     EXPECT_EQ(symbolTable.declarationMode, 1);
-    // The 97 spellings (421 characters) and their NULs, less one.
+    // The 97 spellings (422 characters) and their NULs, less one.
     EXPECT_EQ(symbolTable.lexemeUsed, 518);
     EXPECT_EQ(symbolAt(1).name, &symbolTable.lexemeStore[0]);
 }
