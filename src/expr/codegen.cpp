@@ -200,14 +200,15 @@ TypeCode generateCast(ExprNode* node)
     return flags | 4;
 }
 
-// Unary -, ~ and !, byte by byte over the operand's slot. - and ~ keep the
-// operand's signedness, ! does not.
+// Unary -, ~ and !, byte by byte over as many bytes as the operand's base
+// type has: an address is treated as the type it points to, as its result
+// TypeCode is. - and ~ keep the operand's signedness, ! does not.
 TypeCode generateUnary(ExprNode* node)
 {
     missingOperand(node->left);
     int start = tempCounter;
     TypeCode type = generateExpression(node->left);
-    int width = operandWidth(type, type);
+    int width = operandWidth(baseType(type), baseType(type));
     for (int k = 0; k < width; k++) {
         const char* operand = byteOperand(start + k, true);
         if (node->op == MINUS && k == 0)
