@@ -173,6 +173,9 @@ void assignElement(int32_t symbol, ExprNode* root)
     flushRegisters(tempCounter);
     freeTree(root);
     match(RBRACKET);
+    // An element type without a size stops here, before any code is written
+    // for the index.
+    int size = storeWidth(element);
     // A bool or char index leaves the high byte of CX undefined; it is
     // zero-extended, as element reads do.
     int indexBase = baseType(indexType);
@@ -182,7 +185,6 @@ void assignElement(int32_t symbol, ExprNode* root)
     }
 
     // The index in CX becomes a byte offset.
-    int size = storeWidth(element);
     if (size == 2) {
         const char* index = wordOperand(tempCounter - 2);
         emit(" ASL %s\n ROL %s+1\n", index, index);
