@@ -258,11 +258,13 @@ void compileAssignment(int32_t symbol)
 }
 
 // '*' name '=' value: BX receives the pointer's value (or the array's
-// address) and the value is stored with the type pointed to.
+// address) and the value is stored with the type pointed to. A function,
+// even one that returns a pointer, is no pointer variable: the statement is
+// then compiled as if the '*' were not there.
 void compileIndirectAssignment(int32_t symbol)
 {
     TypeCode type = symbolAt(symbol).type;
-    if (currentToken != ASSIGN || (type & POINTER_OR_ARRAY) == 0) {
+    if (currentToken != ASSIGN || (type & POINTER_OR_ARRAY) == 0 || (type & FUNCTION) != 0) {
         compileAssignment(symbol);
         return;
     }

@@ -113,3 +113,33 @@ int main()
 // CHECK-NEXT: INY
 // CHECK-NEXT: STA (BX),Y
 // CHECK-NEXT: TXS
+
+// A function that returns a pointer is no pointer variable: with the '*' the
+// value still goes to the function's own name, as without it.
+int *pointerOf()
+{
+    return ip;
+}
+void throughFunction()
+{
+    *pointerOf = i;
+}
+// CHECK:ZTHROUGHFUNCTION EQU *
+// CHECK-NEXT: TXA
+// CHECK-NEXT: PHA
+// CHECK-NEXT: TSX
+// CHECK-NEXT: LDY #>POINTEROF
+// CHECK-NEXT: LDA #<POINTEROF
+// CHECK-NEXT: STY BX
+// CHECK-NEXT: STA BX+1
+// CHECK-NEXT: LDA I
+// CHECK-NEXT: STA CL
+// CHECK-NEXT: LDA I+1
+// CHECK-NEXT: STA CH
+// CHECK-NEXT: LDA CL
+// CHECK-NEXT: LDY #0
+// CHECK-NEXT: STA (BX),Y
+// CHECK-NEXT: LDA CH
+// CHECK-NEXT: INY
+// CHECK-NEXT: STA (BX),Y
+// CHECK-NEXT: TXS
