@@ -77,6 +77,40 @@ TEST(ExprArguments, PointersAreNotedButNeverWarned)
     EXPECT_EQ(call.tree, "q(p)");
 }
 
+TEST(ExprArguments, PointerArgumentCutToANarrowerParameterIsNotWarned)
+{
+    Parsed call = parseCall("sc(ip)");
+    EXPECT_EQ(call.notes, "line 1: note: parameter expected 03 type, argument found 84 type\n");
+    EXPECT_EQ(call.warnings, "");
+    EXPECT_EQ(errorLevel, 0);
+    EXPECT_EQ(call.tree, "sc((INT_TO_CHAR ip))");
+}
+
+TEST(ExprArguments, NegatedConstantIsAComputedValue)
+{
+    Parsed call = parseCall("sc(-1)");
+    EXPECT_EQ(call.notes, "line 1: note: parameter expected 03 type, argument found 04 type\n");
+    EXPECT_EQ(call.warnings, "line 1: warning: type truncation of argument to parameter, possible data loss\n");
+    EXPECT_EQ(call.tree, "sc((INT_TO_CHAR (neg 1:int)))");
+}
+
+TEST(ExprArguments, ParameterOfBaseTypeVoidIsNotChecked)
+{
+    openExpression("vp(x, l)");
+    declareName("vp", 12 | FUNCTION, {POINTER, 3});
+    errorLevel = 0;
+    ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
+    ExprNode* root = parseOpened();
+    std::string warnings = ::testing::internal::GetCapturedStderr();
+    std::string notes = ::testing::internal::GetCapturedStdout();
+    // Only the second argument is noted and cut.
+    EXPECT_EQ(notes, "line 1: note: parameter expected 03 type, argument found 05 type\n");
+    EXPECT_EQ(warnings, "line 1: warning: type truncation of argument to parameter, possible data loss\n");
+    EXPECT_EQ(treeText(root), "vp(x, (LONG_TO_CHAR l))");
+    deleteTree(root);
+}
+
 TEST(ExprArguments, ArrayArgumentShowsTheArrayBit)
 {
     Parsed call = parseCall("q(a)");

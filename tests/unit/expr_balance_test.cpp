@@ -246,6 +246,39 @@ TEST(ExprBoolWarnings, ProductChainKeepsTheFirstLeftType)
               "line 1: '%' : unsafe use of type 'bool' in operation\n");
 }
 
+// The first warning is printed before the right operand is parsed and the
+// second after it, so warnings from inside the operand come between them.
+TEST(ExprBoolWarnings, WarningsComeBeforeAndAfterTheRightOperand)
+{
+    std::string warnings;
+    parsedWithWarnings("b / (b % b)", &warnings);
+    EXPECT_EQ(warnings,
+              "line 1: '/' : unsafe use of type 'bool' in operation\n"
+              "line 1: '%' : unsafe use of type 'bool' in operation\n"
+              "line 1: '%' : unsafe use of type 'bool' in operation\n"
+              "line 1: '/' : unsafe use of type 'bool' in operation\n");
+    parsedWithWarnings("b * !1.5", &warnings);
+    EXPECT_EQ(warnings,
+              "line 1: '*' : unsafe use of type 'bool' in operation\n"
+              "line 1: 'NOT' : unsafe use of type 'REAL' in operation\n");
+}
+
+// A product that is the right operand of another operator is parsed with the
+// left type 0, so a bool on its left is not warned about; one on its right is.
+TEST(ExprBoolWarnings, ProductInsideARightOperandChecksOnlyItsRight)
+{
+    std::string warnings;
+    parsedWithWarnings("x + b * 2", &warnings);
+    EXPECT_EQ(warnings, "");
+    EXPECT_EQ(errorLevel, 0);
+    parsedWithWarnings("x & b % 3 % 5", &warnings);
+    EXPECT_EQ(warnings, "");
+    parsedWithWarnings("x + 2 * b", &warnings);
+    EXPECT_EQ(warnings, "line 1: '*' : unsafe use of type 'bool' in operation\n");
+    parsedWithWarnings("x < b * 2", &warnings);
+    EXPECT_EQ(warnings, "");
+}
+
 TEST(ExprBoolWarnings, ShiftsWarnForABoolLeftOperandOnly)
 {
     std::string warnings;

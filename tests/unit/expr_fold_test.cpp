@@ -315,6 +315,19 @@ TEST(ExprFoldRewrites, NegationsTurnIntoSubtraction)
     EXPECT_EQ(foldedText("-x + -y"), "(- (neg x) y)");
 }
 
+// A node whose children were exchanged or whose kind was rewritten is typed
+// again from the start, so the rules of its new shape apply as well.
+TEST(ExprFoldRewrites, RewrittenNodesAreTypedAgain)
+{
+    // exchanged, then the constants gather
+    EXPECT_EQ(foldedText("1 + (x + 2)"), "(+ x 3:int)");
+    EXPECT_EQ(foldedText("3 * (x * 5)"), "(* x 15:int)");
+    // a - (-b) becomes a sum, whose left constant then moves right
+    EXPECT_EQ(foldedText("1 - -x"), "(+ x 1:int)");
+    // the constant moves up, and the sum of sums left behind is rotated
+    EXPECT_EQ(foldedText("(x + y + 1) + (z + i)"), "(+ (+ (+ (+ x y) i) z) 1:int)");
+}
+
 TEST(ExprFoldRewrites, ProductConstantsGatherUpwards)
 {
     EXPECT_EQ(foldedText("(x * 3) * 5"), "(* x 15:int)");
