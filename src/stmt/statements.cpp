@@ -118,8 +118,10 @@ void compileInlineAssembly()
             lineNumber += 1;
             break;
         }
+        // A longer line would be written without its newline, joined to
+        // the next output line, and its rest read as C.
         if (length == LEXEME_SIZE - 1)
-            break;
+            fatalError("error: line too long");
         c = readChar();
     }
     lexeme[length] = '\0';
