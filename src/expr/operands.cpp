@@ -39,6 +39,16 @@ constexpr int OPERAND_TEXT_SIZE = 64;
 char operandRing[OPERAND_RING_SIZE][OPERAND_TEXT_SIZE];
 int ringIndex = 0;
 
+// Copies text into a buffer of size bytes, cut to fit and NUL-terminated.
+// Operand texts are copied on every use of an operand: a plain copy, not a
+// formatted print, keeps that cheap on large sources.
+void copyText(char* target, size_t size, const char* text)
+{
+    size_t length = strnlen(text, size - 1);
+    memcpy(target, text, length);
+    target[length] = '\0';
+}
+
 char* nextRingBuffer()
 {
     ringIndex = (ringIndex + 1) % OPERAND_RING_SIZE;
@@ -63,7 +73,7 @@ const char* byteName(int number)
 {
     char* text = nextRingBuffer();
     if (number < FIRST_NUMBERED_NAME)
-        snprintf(text, OPERAND_TEXT_SIZE, "%s", byteRegisterNames[number - REGISTER_BASE]);
+        copyText(text, OPERAND_TEXT_SIZE, byteRegisterNames[number - REGISTER_BASE]);
     else
         snprintf(text, OPERAND_TEXT_SIZE, "R%02XH", number);
     return text;
@@ -86,7 +96,7 @@ void bindRegister(int number, const char* text)
     if (strlen(text) >= BOUND_TEXT_SIZE)
         fatalError("error: name too long");
     int index = number - REGISTER_BASE;
-    snprintf(boundText[index], BOUND_TEXT_SIZE, "%s", text);
+    copyText(boundText[index], BOUND_TEXT_SIZE, text);
     bound[index] = true;
 }
 
@@ -99,7 +109,7 @@ const char* byteOperand(int number, bool keep)
     if (bound[index]) {
         if (keep) {
             char* text = nextRingBuffer();
-            snprintf(text, OPERAND_TEXT_SIZE, "%s", boundText[index]);
+            copyText(text, OPERAND_TEXT_SIZE, boundText[index]);
             clearBinding(index);
             return text;
         }
@@ -121,7 +131,7 @@ const char* wordOperand(int number)
         loadBinding(index + 1);
     char* text = nextRingBuffer();
     if (number < FIRST_NUMBERED_NAME - 1)
-        snprintf(text, OPERAND_TEXT_SIZE, "%s", wordRegisterNames[index / 2]);
+        copyText(text, OPERAND_TEXT_SIZE, wordRegisterNames[index / 2]);
     else
         snprintf(text, OPERAND_TEXT_SIZE, "R%02XH", number);
     return text;
