@@ -1,10 +1,12 @@
 # make run   builds the compiler and runs a bundled example on the 6502 simulator
 # make test  installs what the tests need, builds with sanitizers, runs every test
 # make bench release build, benchmarks against a peer compiler (see bench/)
+# make fuzz  fuzzes the compiler with AFL++ for FUZZ_SECONDS (see tools/fuzz/fuzz)
 
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 600
 
-.PHONY: all run test build build-test bench clean
+.PHONY: all run test build build-test bench fuzz clean
 
 all: build
 
@@ -26,5 +28,15 @@ test:
 	$(MAKE) build-test
 	tests/run-tests build-test
 
+fuzz:
+	tools/fuzz/fuzz $(FUZZ_SECONDS)
+
+# Prints the tables of bench/README.md measured anew (also written to
+# build/bench/results.md); about two minutes.
+bench:
+	tools/install-deps valgrind
+	$(MAKE) build
+	python3 bench/run.py --build build
+
 clean:
-	rm -rf build build-test
+	rm -rf build build-test build-fuzz
