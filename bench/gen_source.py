@@ -1,0 +1,130 @@
+#!/usr/bin/env python3
+"""Writes a C source of about N lines that both Quarn and cc65 accept, for
+measuring compile throughput.
+
+usage: gen_source.py LINES [SEED] > prog.c
+
+The source is a chain of units. Each unit declares two file-level variables
+(an int and an int array) and one function of 20 to 70 lines that reads them,
+loops, branches, calls the previous unit's function and returns a value;
+`main` at the end calls the last unit. Statement shapes, constants and loop
+bounds vary from unit to unit (seeded, so a given LINES and SEED always give
+the same text, and a smaller size gives a prefix of a larger one's units).
+Conditions are comparisons, combined with `|` and `&` rather than `||` and
+`&&`, so neither compiler has anything to warn about.
+
+Within Quarn's limits at 32000 lines: 601 units make 1804 file-level names
+of the 4095 entries the symbol table holds, and all names together, the
+locals stored anew for every function, take about 30 KB of the 256 KB name
+store. Expressions stay left-leaning, so they need only a few temporaries.
+"""
+import random
+import sys
+
+# Names of the file-level objects and functions: a word and the unit number,
+# so lengths vary between 5 and 14 characters as in a hand-written program.
+VERBS = ['scale', 'update', 'mix', 'filter', 'step', 'check', 'count', 'blend',
+         'shift', 'probe', 'fold', 'scan', 'track', 'trim', 'merge', 'pack']
+NOUNS = ['level', 'gain', 'pos', 'speed', 'delta', 'limit', 'phase', 'total',
+         'tick', 'state', 'mark', 'offset', 'sum', 'flag', 'head', 'span']
+LOCALS = ['i', 'j', 'k', 's', 't', 'u', 'acc', 'tmp', 'idx', 'val', 'res', 'n']
+
+
+def unit_names(number, rng):
+    noun = rng.choice(NOUNS)
+    return {
+        'function': '%s_%s%d' % (rng.choice(VERBS), noun, number),
+        'global': '%s%d' % (noun, number),
+        'table': 'tab_%s%d' % (noun, number),
+    }
+
+
+def statement(rng, v, depth):
+    """One statement (a list of lines, not indented) over the locals in v."""
+    a, b, c = v['a'], v['b'], v['c']
+    g, tab, p1, p2 = v['global'], v['table'], v['p1'], v['p2']
+    k = rng.randint(1, 250)
+    shapes = [
+        lambda: ['%s = %s + %s * %d;' % (a, a, b, rng.randint(2, 9))],
+        lambda: ['%s = (%s - %s) & %d;' % (b, b, p1, rng.choice([15, 31, 63, 255]))],
+        lambda: ['%s = %s ^ (%s << %d);' % (c, c, a, rng.randint(1, 4))],
+        lambda: ['%s = %s[%s & 15] + %s;' % (a, tab, b, p2)],
+        lambda: ['%s[%s & 15] = %s & 127;' % (tab, c, a)],
+        lambda: ['%s = %s + %s / %d - %d;' % (g, g, a, rng.randint(2, 16), k)],
+        lambda: ['%s = %s %% %d + %s >> 1;' % (c, b, rng.randint(3, 30), p1)],
+        lambda: ['%s = %s | %s;' % (a, a, rng.randint(1, 0x7FFF))],
+    ]
+    if depth < 2:
+        inner = lambda: [l for _ in range(rng.randint(1, 3)) for l in statement(rng, v, depth + 1)]
+        shapes += [
+            lambda: (['if (%s > %s) {' % (a, k)] + indent(inner()) +
+                     ['} else {'] + indent(inner()) + ['}']),
+            lambda: (['if ((%s == %s) | (%s < %d)) {' % (b, c, a, k)] + indent(inner()) + ['}']),
+            lambda: (['if ((%s != %s) & (%s >= %d)) {' % (b, c, a, k)] + indent(inner()) + ['}']),
+            lambda: (['for (%s = 0; %s < %d; %s = %s + 1) {' % (v['i'], v['i'], rng.randint(2, 12), v['i'], v['i'])]
+                     + indent(inner()) + ['}']),
+            lambda: (['while (%s > %d) {' % (c, k)] + indent(inner()) +
+                     ['    %s = %s - %d;' % (c, c, rng.randint(1, 9)), '}']),
+            lambda: (['do {'] + indent(inner()) +
+                     ['    %s = %s >> 1;' % (b, b), '} while (%s != 0);' % b]),
+        ]
+    return rng.choice(shapes)()
+
+
+def indent(lines):
+    return ['    ' + line for line in lines]
+
+
+def unit(number, previous, rng, out):
+    names = unit_names(number, rng)
+    local_names = rng.sample(LOCALS, 4)
+    v = {'i': local_names[0], 'a': local_names[1], 'b': local_names[2], 'c': local_names[3],
+         'p1': 'x', 'p2': 'y', 'global': names['global'], 'table': names['table']}
+    out.append('int %s;' % names['global'])
+    out.append('int %s[16];' % names['table'])
+    out.append('')
+    out.append('int %s(int x, int y)' % names['function'])
+    out.append('{')
+    for name in local_names:
+        out.append('    int %s;' % name)
+    out.append('')
+    out.append('    %s = x;' % v['a'])
+    out.append('    %s = y;' % v['b'])
+    out.append('    %s = %d;' % (v['c'], rng.randint(0, 99)))
+    out.append('    %s = 0;' % v['i'])
+    body = []
+    target = rng.randint(14, 50)
+    while len(body) < target:
+        body += statement(rng, v, 0)
+    out += indent(body)
+    if previous is None:
+        out.append('    return %s + %s;' % (v['a'], v['c']))
+    else:
+        out.append('    return %s(%s, %s) + %s;' % (previous, v['a'], v['b'], names['global']))
+    out.append('}')
+    out.append('')
+    return names['function']
+
+
+def generate(lines, seed=1):
+    rng = random.Random(seed)
+    out = ['// Generated by bench/gen_source.py %d %d: compile throughput input.' % (lines, seed), '']
+    previous = None
+    number = 1
+    # Leave room for main.
+    while len(out) < lines - 8:
+        previous = unit(number, previous, rng, out)
+        number += 1
+    out += ['int main()', '{', '    return %s(1, 2);' % previous, '}']
+    return '\n'.join(out) + '\n'
+
+
+def main():
+    if len(sys.argv) not in (2, 3) or not sys.argv[1].isdigit():
+        sys.exit(__doc__)
+    seed = int(sys.argv[2]) if len(sys.argv) == 3 else 1
+    sys.stdout.write(generate(int(sys.argv[1]), seed))
+
+
+if __name__ == '__main__':
+    main()
