@@ -83,7 +83,9 @@ void evaluateValue(TypeCode target, ExprNode* root)
     fitValue(target, value, root);
     if (optimizeFlag)
         typeOf(root);
-    generateExpression(root);
+    // A conversion from floating leaves no value to store.
+    if (baseType(generateExpression(root)) == 0)
+        fatalError("error: undefined type");
     flushRegisters(tempCounter);
     freeTree(root);
 }
