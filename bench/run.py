@@ -18,6 +18,8 @@ never asserted: they are measurements, not tests.
 import os
 import sys
 
+# The modules beside this script; no bytecode cache left in the source tree.
+sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import codegen  # noqa: E402
