@@ -135,7 +135,8 @@ def machine_facts():
 
 
 def table(header, rows):
-    """A Markdown table; numbers are right-aligned by the caller's text."""
+    """A Markdown table: the first column left-aligned (names), the others
+    right-aligned (figures)."""
     lines = ['| ' + ' | '.join(header) + ' |',
              '|' + '|'.join('---:' if i else '---' for i in range(len(header))) + '|']
     for row in rows:
