@@ -19,6 +19,7 @@ volatile int sink;
 volatile int largest = INT_MAX;
 volatile int four = 4;
 volatile int thirtyTwo = 32;
+volatile double huge = 1e300;
 char smallArray[4];
 char* volatile lastBlock;
 
@@ -43,6 +44,8 @@ TEST(SanitizerStatusDeathTest, UndefinedBehaviourStopsWithStatus99)
                 "runtime error: shift exponent 32 is too large");
     EXPECT_EXIT((sink = smallArray[four], std::exit(0)), testing::ExitedWithCode(SANITIZER_STATUS),
                 "runtime error: index 4 out of bounds");
+    EXPECT_EXIT((sink = static_cast<int>(huge), std::exit(0)), testing::ExitedWithCode(SANITIZER_STATUS),
+                "runtime error: 1e\\+300 is outside the range of representable values");
 }
 
 TEST(SanitizerStatusDeathTest, AddressFaultsStopWithStatus99)
