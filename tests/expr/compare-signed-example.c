@@ -24,3 +24,18 @@ int f()
 // CHECK-NEXT: SBC BL	* if neg sign set, now carry set, set true
 // CHECK-NEXT: STA BL
 // CHECK-NEXT: TXS
+// The comparison took two numbers: the next one starts at 7.
+bool g()
+{
+    return count >= 10;
+}
+// CHECK-LABEL:ZG EQU *
+// CHECK:* return {{$}}
+// CHECK-NEXT: LDA COUNT
+// CHECK-NEXT: SEC
+// CHECK-NEXT: SBC #>10
+// CHECK-NEXT: LDA COUNT+1
+// CHECK-NEXT: SBC #<10
+// CHECK-NEXT: BVC LL7
+// CHECK-NEXT: EOR #$0FF
+// CHECK-NEXT:LL7 EQU *

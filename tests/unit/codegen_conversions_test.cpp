@@ -1,0 +1,137 @@
+// Conversions in the code generator: a conversion to or from floating writes
+// nothing and leaves no value (any operator that would consume it stops with
+// "error: undefined type"), and widening fills the new bytes with zero
+// whatever the sign of the value.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "expr/expr.h"
+#include "output/output.h"
+#include "stmt/stmt.h"
+
+namespace {
+
+class Conversions : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        outputFile = tmpfile();
+        ASSERT_NE(outputFile, nullptr);
+        flushRegisters(32);
+        tempCounter = FIRST_TEMP;
+        labelCounter = 1;
+    }
+    void TearDown() override
+    {
+        flushRegisters(32);
+        fclose(outputFile);
+        outputFile = nullptr;
+    }
+    std::string written()
+    {
+        fflush(outputFile);
+        long end = ftell(outputFile);
+        std::string text(static_cast<size_t>(end), '\0');
+        rewind(outputFile);
+        size_t got = fread(text.data(), 1, text.size(), outputFile);
+        text.resize(got);
+        fseek(outputFile, 0, SEEK_END);
+        return text;
+    }
+    std::string boundTexts(int first, int count)
+    {
+        std::string texts;
+        for (int k = 0; k < count; k++) {
+            if (k > 0)
+                texts += ' ';
+            texts += byteOperand(first + k, true);
+        }
+        return texts;
+    }
+};
+
+ExprNode* node(int32_t op, ExprNode* left = nullptr, ExprNode* right = nullptr, int32_t value = 0)
+{
+    ExprNode* made = newNode();
+    made->op = op;
+    made->left = left;
+    made->right = right;
+    made->intValue = value;
+    return made;
+}
+
+ExprNode* constant(int32_t op, int32_t value)
+{
+    return node(op, nullptr, nullptr, value);
+}
+
+// A value converted from floating: no slot, no code.
+ExprNode* noValue()
+{
+    return node(FLOAT_TO_INT, constant(ICONST, 1));
+}
+
+}  // namespace
+
+TEST_F(Conversions, FloatingConversionsWriteNothingAndPushNoSlot)
+{
+    const int32_t kinds[] = {FLOAT_TO_CHAR, FLOAT_TO_INT, FLOAT_TO_LONG,
+                             CHAR_TO_FLOAT, INT_TO_FLOAT, LONG_TO_FLOAT};
+    for (int32_t kind : kinds) {
+        ExprNode* conversion = node(kind, constant(ICONST, 5));
+        EXPECT_EQ(generateExpression(conversion), 0) << kind;
+        EXPECT_EQ(tempCounter, FIRST_TEMP) << kind;
+        // The operand was not generated: nothing is bound to the first slot.
+        EXPECT_EQ(boundTexts(FIRST_TEMP, 2), "BL BH") << kind;
+        deleteTree(conversion);
+    }
+    EXPECT_EQ(written(), "");
+}
+
+TEST_F(Conversions, WideningFillsWithZeroWhateverTheSign)
+{
+    ExprNode* toLong = node(INT_TO_LONG, constant(ICONST, -5));
+    EXPECT_EQ(baseType(generateExpression(toLong)), 5);
+    EXPECT_EQ(tempCounter, 38);
+    EXPECT_EQ(written(), " LDA #0\n STA CX\n STA CX+1\n");
+    EXPECT_EQ(boundTexts(34, 2), "#>-5 #<-5");
+
+    ExprNode* toInt = node(CHAR_TO_INT, constant(CCONST, -1));
+    tempCounter = 34;
+    EXPECT_EQ(baseType(generateExpression(toInt)), 4);
+    EXPECT_EQ(tempCounter, 36);
+    EXPECT_EQ(written(), " LDA #0\n STA CX\n STA CX+1\n LDA #0\n STA BH\n");
+    EXPECT_EQ(boundTexts(34, 1), "#>-1");
+    deleteTree(toLong);
+    deleteTree(toInt);
+}
+
+using ConversionsDeathTest = Conversions;
+
+TEST_F(ConversionsDeathTest, AnOperandWithoutAValueIsAnUndefinedType)
+{
+    const char* const undefined = "error: undefined type";
+    ExprNode* sum = node(PLUS, noValue(), constant(ICONST, 1));
+    EXPECT_EXIT(generateExpression(sum), ::testing::ExitedWithCode(2), undefined);
+    ExprNode* comparison = node(LT, constant(ICONST, 1), noValue());
+    EXPECT_EXIT(generateExpression(comparison), ::testing::ExitedWithCode(2), undefined);
+    ExprNode* negation = node(MINUS, noValue());
+    EXPECT_EXIT(generateExpression(negation), ::testing::ExitedWithCode(2), undefined);
+    ExprNode* narrowing = node(INT_TO_CHAR, noValue());
+    EXPECT_EXIT(generateExpression(narrowing), ::testing::ExitedWithCode(2), undefined);
+    ExprNode* cast = node(CAST_INT, noValue());
+    EXPECT_EXIT(generateExpression(cast), ::testing::ExitedWithCode(2), undefined);
+    ExprNode* read = node(STAR, noValue());
+    EXPECT_EXIT(generateExpression(read), ::testing::ExitedWithCode(2), undefined);
+    ExprNode* port = node(KW_INP, noValue());
+    EXPECT_EXIT(generateExpression(port), ::testing::ExitedWithCode(2), undefined);
+    deleteTree(sum);
+    deleteTree(comparison);
+    deleteTree(negation);
+    deleteTree(narrowing);
+    deleteTree(cast);
+    deleteTree(read);
+    deleteTree(port);
+}
