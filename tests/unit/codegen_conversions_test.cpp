@@ -135,3 +135,31 @@ TEST_F(ConversionsDeathTest, AnOperandWithoutAValueIsAnUndefinedType)
     deleteTree(read);
     deleteTree(port);
 }
+
+TEST_F(Conversions, BoolToLongMasksBitZeroThenClearsTheOtherBytes)
+{
+    ExprNode* wide = node(BOOL_TO_LONG, node(EQ, constant(CCONST, 1), constant(CCONST, 2)));
+    EXPECT_EQ(generateExpression(wide), 5);
+    EXPECT_EQ(tempCounter, 38);
+    EXPECT_EQ(written(),
+              " LDA #>1\n SEC\n SBC #>2\n BEQ LL1\n"
+              "LL2 EQU *\n LDA #$0FF\nLL1 EQU *\n EOR #$0FF\n STA BL\n"
+              " LDA BX\n AND #1\n STA BX\n LDA #0\n STA BX+1\n"
+              " LDA #0\n STA CX\n STA CX+1\n");
+    deleteTree(wide);
+}
+
+TEST_F(Conversions, CastsOfALongKeepItsLowerWordAndItsFlags)
+{
+    ExprNode* toInt = node(CAST_INT, constant(LCONST, 65537));
+    EXPECT_EQ(generateExpression(toInt), SIGNED | 4);
+    EXPECT_EQ(tempCounter, 36);
+    EXPECT_EQ(boundTexts(34, 2), "#>$0001 #<$0001");
+    ExprNode* toChar = node(CAST_CHAR, constant(LCONST, 65537));
+    EXPECT_EQ(generateExpression(toChar), SIGNED | 3);
+    EXPECT_EQ(tempCounter, 38);
+    EXPECT_EQ(boundTexts(36, 1), "#>$0001");
+    EXPECT_EQ(written(), "");
+    deleteTree(toInt);
+    deleteTree(toChar);
+}
