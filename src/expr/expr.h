@@ -42,6 +42,7 @@ constexpr int32_t CAST_INT = 254;
 ExprNode* newNode();
 void freeTree(ExprNode* node);  // frees the children, not the node itself
 void deleteTree(ExprNode* root);  // freeTree, then the node itself (null is fine)
+void releaseNode(ExprNode* node);  // gives back one node without its children
 void pushDown(ExprNode* node);
 void pullUp(ExprNode* node);
 

@@ -99,14 +99,14 @@ void replaceByLeft(ExprNode* node)
     ExprNode* left = node->left;
     deleteTree(node->right);
     *node = *left;
-    delete left;
+    releaseNode(left);
 }
 
 // A negation child is dropped: the expression under it takes its place.
 ExprNode* unwrapNegation(ExprNode* negation)
 {
     ExprNode* inner = negation->left;
-    delete negation;
+    releaseNode(negation);
     return inner;
 }
 

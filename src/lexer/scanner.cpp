@@ -279,7 +279,7 @@ int readChar()
 {
     if (pushedBackCount > 0)
         return pushedBack[--pushedBackCount];
-    int c = fgetc(sourceFile);
+    int c = getc_unlocked(sourceFile);  // one thread: no stream locking per character
     if (c == EOF)
         return END_OF_INPUT;
     return static_cast<int8_t>(static_cast<uint8_t>(c));
