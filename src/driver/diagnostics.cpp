@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "driver/driver.h"
+#include "output/output.h"
 
 int32_t errorLevel = 0;
 TokenCode currentToken;
@@ -14,6 +15,7 @@ TokenCode currentToken;
 void fatalError(const char* message)
 {
     fprintf(stderr, "line %d: %s\n", lineNumber, message);
+    flushOutput();
     exit(2);
 }
 

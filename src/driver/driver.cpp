@@ -118,4 +118,5 @@ void compileSource(FILE* source, FILE* output)
     currentToken = nextToken();
     compileTranslationUnit();
     writeTrailer();
+    flushOutput();
 }

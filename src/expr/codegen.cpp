@@ -65,11 +65,11 @@ void bindWord(int number, int32_t value, bool decimal)
     char low[CONSTANT_TEXT_SIZE];
     char high[CONSTANT_TEXT_SIZE];
     if (decimal) {
-        snprintf(low, sizeof low, "#>%d", value);
-        snprintf(high, sizeof high, "#<%d", value);
+        formatText(low, sizeof low, "#>%d", value);
+        formatText(high, sizeof high, "#<%d", value);
     } else {
-        snprintf(low, sizeof low, "#>$%04X", static_cast<unsigned>(value) & 0xFFFF);
-        snprintf(high, sizeof high, "#<$%04X", static_cast<unsigned>(value) & 0xFFFF);
+        formatText(low, sizeof low, "#>$%04X", static_cast<unsigned>(value) & 0xFFFF);
+        formatText(high, sizeof high, "#<$%04X", static_cast<unsigned>(value) & 0xFFFF);
     }
     bindRegister(number, low);
     bindRegister(number + 1, high);
@@ -84,7 +84,7 @@ TypeCode generateConstant(const ExprNode* node)
     if (node->op == CCONST) {
         pushSlot(2);
         char text[CONSTANT_TEXT_SIZE];
-        snprintf(text, sizeof text, "#>%d", value);
+        formatText(text, sizeof text, "#>%d", value);
         bindRegister(start, text);
         return 3;
     }

@@ -23,7 +23,7 @@ void pushSlot(int width)
 void bindName(int number, const char* format, const char* name)
 {
     char text[VARIABLE_TEXT_SIZE];
-    snprintf(text, sizeof text, format, name);
+    formatText(text, sizeof text, format, name);
     bindRegister(number, text);
 }
 
@@ -328,7 +328,7 @@ TypeCode compileIdentifier(int32_t symbol, ExprNode* postfix)
         return compileCallValue(symbol, type, postfix->left);
     // assemblerName hands out a buffer that later lookups reuse.
     char name[NAME_BUFFER_SIZE];
-    snprintf(name, sizeof name, "%s", assemblerName(symbol));
+    formatText(name, sizeof name, "%s", assemblerName(symbol));
     if (postfix != nullptr && postfix->op == LBRACKET)
         return compileElement(type, name, postfix->left);
     if (type & CONST)

@@ -75,7 +75,7 @@ const char* byteName(int number)
     if (number < FIRST_NUMBERED_NAME)
         copyText(text, OPERAND_TEXT_SIZE, byteRegisterNames[number - REGISTER_BASE]);
     else
-        snprintf(text, OPERAND_TEXT_SIZE, "R%02XH", number);
+        formatText(text, OPERAND_TEXT_SIZE, "R%02XH", number);
     return text;
 }
 
@@ -133,7 +133,7 @@ const char* wordOperand(int number)
     if (number < FIRST_NUMBERED_NAME - 1)
         copyText(text, OPERAND_TEXT_SIZE, wordRegisterNames[index / 2]);
     else
-        snprintf(text, OPERAND_TEXT_SIZE, "R%02XH", number);
+        formatText(text, OPERAND_TEXT_SIZE, "R%02XH", number);
     return text;
 }
 

@@ -22,6 +22,12 @@ int32_t nextInBucket[SYMBOL_TABLE_SIZE];    // next older slot of the same bucke
 int32_t bucketOfSlot[SYMBOL_TABLE_SIZE];
 int32_t indexedTop;                         // highest slot in the index, 0: empty
 
+// Slots from this one up have not been inserted since the values were last
+// cleared, so they still hold zero values: a fresh table is zero, and a
+// reset clears only below this mark instead of touching every page of the
+// table at start-up.
+int32_t slotsInUse = 1;
+
 uint32_t hashName(const char* name)
 {
     uint32_t hash = 2166136261u;
@@ -30,12 +36,6 @@ uint32_t hashName(const char* name)
         hash *= 16777619u;
     }
     return hash & (INDEX_BUCKETS - 1);
-}
-
-void clearIndex()
-{
-    memset(bucketHead, 0, sizeof bucketHead);
-    indexedTop = 0;
 }
 
 // Drops slots top..indexedTop from the index, newest first: each is then the
@@ -47,6 +47,13 @@ void dropIndexedFrom(int32_t top)
         bucketHead[bucket] = nextInBucket[indexedTop];
         --indexedTop;
     }
+}
+
+// Empties the index: dropping every slot restores each bucket head it
+// touched to 0, and leaves the buckets never used alone.
+void clearIndex()
+{
+    dropIndexedFrom(1);
 }
 
 void indexSlot(int32_t slot, const char* name)
@@ -108,11 +115,13 @@ int32_t enclosingTop()
 // their previous occupant's values.
 void initSymbolTable()
 {
-    for (SymbolEntry& entry : symbolTable.entries) {
+    for (int32_t slot = 0; slot < slotsInUse; ++slot) {
+        SymbolEntry& entry = symbolTable.entries[slot];
         entry.address = 0;
         entry.intValue = 0;
         entry.floatValue = 0.0;
     }
+    slotsInUse = 1;
     symbolTable.lexemeUsed = -1;
     symbolTable.scopeDepth = 0;
     symbolTable.declarationMode = 1;
@@ -131,6 +140,9 @@ int32_t insertSymbol(const char* name, TokenCode code)
         fatalError("symbol table full");
     if (symbolTable.lexemeUsed + 1 + length >= LEXEME_STORE_SIZE)
         fatalError("lexemes array full");
+
+    if (index >= slotsInUse)
+        slotsInUse = index + 1;
 
     int32_t depth = symbolTable.scopeDepth;
     symbolTable.scopeTop[depth] = index;

@@ -34,11 +34,13 @@ protected:
         optimizeFlag = savedOptimize;
         flushRegisters(32);
         deleteTree(root);
+        flushOutput();
         fclose(outputFile);
         outputFile = nullptr;
     }
     std::string written()
     {
+        flushOutput();  // emit keeps its text in a buffer until flushed
         fflush(outputFile);
         long end = ftell(outputFile);
         std::string text(static_cast<size_t>(end), '\0');

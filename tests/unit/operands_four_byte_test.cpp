@@ -26,11 +26,13 @@ protected:
     void TearDown() override
     {
         flushRegisters(32);
+        flushOutput();
         fclose(outputFile);
         outputFile = nullptr;
     }
     std::string written()
     {
+        flushOutput();  // emit keeps its text in a buffer until flushed
         fflush(outputFile);
         long end = ftell(outputFile);
         std::string text(static_cast<size_t>(end), '\0');
