@@ -1,12 +1,14 @@
 # make run   builds the compiler and runs a bundled example on the 6502 simulator
 # make test  installs what the tests need, builds with sanitizers, runs every test
 # make bench release build, benchmarks against a peer compiler (see bench/)
+# make difftest  random programs compiled by Quarn in every mode and by cc65,
+#                run on sim65 and compared (DIFF_COUNT programs from SEED on)
 # make fuzz  fuzzes the compiler with AFL++ for FUZZ_SECONDS (see tools/fuzz/fuzz)
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 600
 
-.PHONY: all run test build build-test bench fuzz clean
+.PHONY: all run test build build-test bench fuzz difftest clean
 
 all: build
 
@@ -37,6 +39,14 @@ bench:
 	tools/install-deps valgrind
 	$(MAKE) build
 	python3 bench/run.py --build build
+
+DIFF_COUNT ?= 200
+SEED ?= 1
+
+difftest:
+	tools/install-deps
+	$(MAKE) build-test
+	tools/difftest/difftest --build build-test --count $(DIFF_COUNT) --seed $(SEED)
 
 clean:
 	rm -rf build build-test build-fuzz
