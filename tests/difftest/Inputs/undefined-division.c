@@ -1,0 +1,5 @@
+unsigned char z;
+int main()
+{
+    return 7 % z;
+}

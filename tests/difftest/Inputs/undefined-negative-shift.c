@@ -1,0 +1,6 @@
+int i;
+int main()
+{
+    i = -2;
+    return i >> 1;
+}

@@ -1,0 +1,7 @@
+int main()
+{
+    int x;
+    int y;
+    y = 0;
+    return x + y;
+}
