@@ -2,18 +2,22 @@
 # Compares two builds of the compiler: every test source, example and
 # benchmark program, and a generated 8000-line source, in the modes "", -O,
 # -C, "-O -C" and -V:0080. The output file, standard output, standard error
-# and exit status must be the same byte for byte.
-# usage: bench/same-output.sh OLD-COMPILER NEW-COMPILER
+# and exit status must be the same byte for byte. Further sources may follow:
+# files, or folders whose every file is one (a fuzzing queue, say).
+# usage: bench/same-output.sh OLD-COMPILER NEW-COMPILER [SOURCE...]
 set -u
 old=$(realpath "$1")
 new=$(realpath "$2")
+shift 2
 repo=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 python3 "$repo/bench/gen_source.py" 8000 > "$work/b8k.c"
 n=0
 d=0
-files=$(cd "$repo" && git ls-files 'tests/*.c' 'examples/*.c' 'bench/programs/*.c' | sed "s|^|$repo/|"; echo "$work/b8k.c")
+files=$(cd "$repo" && git ls-files 'tests/*.c' 'examples/*.c' 'bench/programs/*.c' | sed "s|^|$repo/|"
+        echo "$work/b8k.c"
+        for extra in "$@"; do find "$(realpath "$extra")" -type f | sort; done)
 # The compiler reads an argument that begins with / as a switch: it runs from
 # / with relative paths.
 rel() { echo "${1#/}"; }

@@ -1,7 +1,7 @@
 // Identifier operands: constants, global and frame variables, array
 // addresses, array elements and call results. Plain scalars are only bound
 // to their operand texts; addresses and elements are computed at once.
-#include <cstdio>
+#include <cstring>
 
 #include "driver/driver.h"
 #include "expr/expr.h"
@@ -326,11 +326,14 @@ TypeCode compileIdentifier(int32_t symbol, ExprNode* postfix)
     TypeCode type = entry.type;
     if (postfix != nullptr && postfix->op == LPAREN)
         return compileCallValue(symbol, type, postfix->left);
-    // assemblerName hands out a buffer that later lookups reuse.
-    char name[NAME_BUFFER_SIZE];
-    formatText(name, sizeof name, "%s", assemblerName(symbol));
-    if (postfix != nullptr && postfix->op == LBRACKET)
-        return compileElement(type, name, postfix->left);
+    const char* name = assemblerName(symbol);
+    if (postfix != nullptr && postfix->op == LBRACKET) {
+        // assemblerName hands out a buffer that later lookups reuse, and the
+        // index expression may name other symbols.
+        char copy[NAME_BUFFER_SIZE];
+        memcpy(copy, name, strlen(name) + 1);
+        return compileElement(type, copy, postfix->left);
+    }
     if (type & CONST)
         return compileConstant(entry);
     if (type & FRAME)

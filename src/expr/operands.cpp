@@ -31,23 +31,17 @@ constexpr int FIRST_NUMBERED_NAME = 42;
 constexpr int BOUND_TEXT_SIZE = 64;
 bool bound[REGISTER_COUNT];
 char boundText[REGISTER_COUNT][BOUND_TEXT_SIZE];
+size_t boundLength[REGISTER_COUNT];
 
-// Operand texts are handed out in a ring: a text stays valid for the next
-// fifteen requests, enough for the largest template (sixteen operands).
+// Operand texts other than the fixed register names (pending texts used in
+// place, the names of bytes 42 and up) are handed out in a ring: a text
+// stays valid for the next fifteen of them, enough for the largest template
+// (sixteen operands).
 constexpr int OPERAND_RING_SIZE = 16;
 constexpr int OPERAND_TEXT_SIZE = 64;
+static_assert(OPERAND_TEXT_SIZE >= BOUND_TEXT_SIZE, "a bound text fits a ring buffer");
 char operandRing[OPERAND_RING_SIZE][OPERAND_TEXT_SIZE];
 int ringIndex = 0;
-
-// Copies text into a buffer of size bytes, cut to fit and NUL-terminated.
-// Operand texts are copied on every use of an operand: a plain copy, not a
-// formatted print, keeps that cheap on large sources.
-void copyText(char* target, size_t size, const char* text)
-{
-    size_t length = strnlen(text, size - 1);
-    memcpy(target, text, length);
-    target[length] = '\0';
-}
 
 char* nextRingBuffer()
 {
@@ -67,15 +61,16 @@ void clearBinding(int index)
 {
     bound[index] = false;
     boundText[index][0] = '\0';
+    boundLength[index] = 0;
 }
 
+// The names of the table never change, so they are handed out as they are.
 const char* byteName(int number)
 {
-    char* text = nextRingBuffer();
     if (number < FIRST_NUMBERED_NAME)
-        copyText(text, OPERAND_TEXT_SIZE, byteRegisterNames[number - REGISTER_BASE]);
-    else
-        formatText(text, OPERAND_TEXT_SIZE, "R%02XH", number);
+        return byteRegisterNames[number - REGISTER_BASE];
+    char* text = nextRingBuffer();
+    formatText(text, OPERAND_TEXT_SIZE, "R%02XH", number);
     return text;
 }
 
@@ -93,10 +88,12 @@ void checkRegister(int number)
 void bindRegister(int number, const char* text)
 {
     checkRegister(number);
-    if (strlen(text) >= BOUND_TEXT_SIZE)
+    size_t length = strlen(text);
+    if (length >= BOUND_TEXT_SIZE)
         fatalError("error: name too long");
     int index = number - REGISTER_BASE;
-    copyText(boundText[index], BOUND_TEXT_SIZE, text);
+    memcpy(boundText[index], text, length + 1);
+    boundLength[index] = length;
     bound[index] = true;
 }
 
@@ -109,7 +106,7 @@ const char* byteOperand(int number, bool keep)
     if (bound[index]) {
         if (keep) {
             char* text = nextRingBuffer();
-            copyText(text, OPERAND_TEXT_SIZE, boundText[index]);
+            memcpy(text, boundText[index], boundLength[index] + 1);
             clearBinding(index);
             return text;
         }
@@ -129,11 +126,10 @@ const char* wordOperand(int number)
         loadBinding(index);
     if (bound[index + 1])
         loadBinding(index + 1);
-    char* text = nextRingBuffer();
     if (number < FIRST_NUMBERED_NAME - 1)
-        copyText(text, OPERAND_TEXT_SIZE, wordRegisterNames[index / 2]);
-    else
-        formatText(text, OPERAND_TEXT_SIZE, "R%02XH", number);
+        return wordRegisterNames[index / 2];
+    char* text = nextRingBuffer();
+    formatText(text, OPERAND_TEXT_SIZE, "R%02XH", number);
     return text;
 }
 

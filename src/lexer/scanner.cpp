@@ -231,6 +231,24 @@ TokenCode scanName(int first)
     return token;
 }
 
+// Operator spellings can only match predefined entries, since the names the
+// scanner enters are made of letters, digits and '_', and those entries
+// stay the same for the whole run: each spelling is looked up once and its
+// entry kept here (0: not looked up yet, -1: no entry).
+constexpr int OPERATOR_CHARACTERS = 128;  // the first character is printable
+static_assert(SYMBOL_TABLE_SIZE <= 32767, "entries are kept as 16-bit numbers");
+int16_t pairEntry[OPERATOR_CHARACTERS][256];
+int16_t singleEntry[OPERATOR_CHARACTERS];
+
+int32_t operatorEntry(int16_t* known)
+{
+    if (*known == 0) {
+        int32_t index = lookupSymbol(lexeme);
+        *known = static_cast<int16_t>(index != 0 ? index : -1);
+    }
+    return *known > 0 ? *known : 0;
+}
+
 // An operator, first character in hand: the two-character spelling if there
 // is one, else the single character's, else the character's own code.
 TokenCode scanOperator(int first)
@@ -239,12 +257,12 @@ TokenCode scanOperator(int first)
     lexeme[0] = static_cast<char>(first);
     lexeme[1] = static_cast<char>(second);
     lexeme[2] = '\0';
-    int32_t index = lookupSymbol(lexeme);
+    int32_t index = operatorEntry(&pairEntry[first][static_cast<uint8_t>(second)]);
     if (index != 0)
         return symbolAt(index).token;
     unreadChar(second);
     lexeme[1] = '\0';
-    index = lookupSymbol(lexeme);
+    index = operatorEntry(&singleEntry[first]);
     if (index != 0)
         return symbolAt(index).token;
     return first;

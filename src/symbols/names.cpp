@@ -20,18 +20,18 @@ void checkIndex(int32_t index)
 // compilation rather than print a cut (and so different) label.
 void appendName(const char* text, int32_t* used)
 {
-    size_t length = strlen(text);
-    if (static_cast<size_t>(*used) + length > NAME_BUFFER_SIZE - 1)
-        fatalError("error: name too long");
-    memcpy(scopedNameBuffer + *used, text, length);
-    *used += static_cast<int32_t>(length);
+    int32_t at = *used;
+    for (; *text != '\0'; ++text) {
+        if (at == NAME_BUFFER_SIZE - 1)
+            fatalError("error: name too long");
+        scopedNameBuffer[at++] = *text;
+    }
+    *used = at;
 }
 
-}  // namespace
-
-// name@owner@owner's owner..., following owner links until one is 0. The
-// result lives in a static buffer overwritten by the next call.
-const char* scopedName(int32_t index)
+// name@owner@owner's owner..., following owner links until one is 0, into
+// the scoped name buffer; returns its length.
+int32_t buildScopedName(int32_t index)
 {
     checkIndex(index);
     int32_t used = 0;
@@ -42,6 +42,15 @@ const char* scopedName(int32_t index)
         appendName(symbolAt(owner).name, &used);
     }
     scopedNameBuffer[used] = '\0';
+    return used;
+}
+
+}  // namespace
+
+// The result lives in a static buffer overwritten by the next call.
+const char* scopedName(int32_t index)
+{
+    buildScopedName(index);
     return scopedNameBuffer;
 }
 
@@ -49,16 +58,15 @@ const char* scopedName(int32_t index)
 // COUNTZMAIN). Overwrites the scopedName buffer as well as its own.
 const char* assemblerName(int32_t index)
 {
-    const char* scoped = scopedName(index);
-    size_t position = 0;
-    for (; scoped[position] != '\0'; ++position) {
-        char c = scoped[position];
+    int32_t length = buildScopedName(index);
+    for (int32_t position = 0; position < length; ++position) {
+        char c = scopedNameBuffer[position];
         if (c == '@')
             c = 'Z';
         else if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');
         assemblerNameBuffer[position] = c;
     }
-    assemblerNameBuffer[position] = '\0';
+    assemblerNameBuffer[length] = '\0';
     return assemblerNameBuffer;
 }

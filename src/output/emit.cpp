@@ -1,0 +1,234 @@
+// The one writer of assembly text: emit, the buffer it writes into, and the
+// formatter it shares with formatText. Templates and operand texts use only
+// %s, %d, %c, %02X and %04X; a formatter for just those, which splits each
+// template once and keeps the split, is many times cheaper than vfprintf,
+// which dominated the compile time.
+#include <cstdarg>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+#include "driver/driver.h"
+#include "output/output.h"
+
+FILE* outputFile;
+
+namespace {
+
+// emit formats straight into this buffer, which goes to the file in big
+// writes when it is full and when flushOutput is called.
+constexpr size_t OUTPUT_BUFFER_SIZE = 1 << 16;
+char outputBuffer[OUTPUT_BUFFER_SIZE];
+size_t outputUsed;
+
+// A template split into pieces: each piece is a run of literal text and the
+// conversion after it ('s', 'd', 'c', 'X' with its width, '%', or '\0' after
+// the last run). Templates are string literals, so a template's address
+// names it for the whole run: the split of each is kept in a table keyed by
+// that address and is made only the first time.
+constexpr int TEMPLATE_PIECES = 32;            // at most 31 conversions
+constexpr size_t TEMPLATE_LENGTH = 0xFFFF;     // offsets are 16 bits
+constexpr size_t SPLIT_TABLE_SIZE = 256;       // a power of two
+
+struct TemplatePiece {
+    uint16_t start;   // offset of the literal run in the template
+    uint16_t length;
+    char conversion;
+    char width;       // digits of %0nX
+};
+
+struct TemplateSplit {
+    const char* format;
+    TemplatePiece pieces[TEMPLATE_PIECES];
+};
+
+TemplateSplit splitTable[SPLIT_TABLE_SIZE];
+
+// Splits format into split.pieces; a conversion the formatter does not know
+// or a template past the limits is a fault of the compiler itself.
+void splitTemplate(const char* format, TemplateSplit& split)
+{
+    const char* p = format;
+    for (int count = 0;; count++) {
+        if (count == TEMPLATE_PIECES)
+            fatalError("compiler error");
+        const char* literal = p;
+        p = strchrnul(p, '%');
+        if (static_cast<size_t>(p + 4 - format) > TEMPLATE_LENGTH)
+            fatalError("compiler error");
+        TemplatePiece& piece = split.pieces[count];
+        piece.start = static_cast<uint16_t>(literal - format);
+        piece.length = static_cast<uint16_t>(p - literal);
+        piece.width = 0;
+        if (*p == '\0') {
+            piece.conversion = '\0';
+            break;
+        }
+        char conversion = p[1];
+        p += 2;
+        if (conversion == '0' && p[0] >= '1' && p[0] <= '8' && p[1] == 'X') {
+            conversion = 'X';
+            piece.width = static_cast<char>(p[0] - '0');
+            p += 2;
+        } else if (conversion != 's' && conversion != 'd' && conversion != 'c' && conversion != '%') {
+            fatalError("compiler error");
+        }
+        piece.conversion = conversion;
+    }
+    split.format = format;
+}
+
+const TemplatePiece* piecesOf(const char* format)
+{
+    uint64_t key = reinterpret_cast<uintptr_t>(format) * 0x9E3779B97F4A7C15u;
+    TemplateSplit& split = splitTable[key >> 56 & (SPLIT_TABLE_SIZE - 1)];
+    if (split.format != format)
+        splitTemplate(format, split);
+    return split.pieces;
+}
+
+// Copies length bytes. Texts here are mostly a few bytes long, and for them
+// two overlapping word moves are cheaper than a call to memcpy.
+inline void copyBytes(char* target, const char* source, size_t length)
+{
+    if (length >= 16) {
+        memcpy(target, source, length);
+    } else if (length >= 8) {
+        uint64_t head;
+        uint64_t tail;
+        memcpy(&head, source, 8);
+        memcpy(&tail, source + length - 8, 8);
+        memcpy(target, &head, 8);
+        memcpy(target + length - 8, &tail, 8);
+    } else if (length >= 4) {
+        uint32_t head;
+        uint32_t tail;
+        memcpy(&head, source, 4);
+        memcpy(&tail, source + length - 4, 4);
+        memcpy(target, &head, 4);
+        memcpy(target + length - 4, &tail, 4);
+    } else {
+        for (size_t i = 0; i < length; i++)
+            target[i] = source[i];
+    }
+}
+
+// Copies length bytes of text to out, as many as fit before end. Returns the
+// position after them, or nullptr when they did not all fit.
+inline char* putText(char* out, char* end, const char* text, size_t length)
+{
+    size_t room = static_cast<size_t>(end - out);
+    if (length > room) {
+        memcpy(out, text, room);
+        return nullptr;
+    }
+    copyBytes(out, text, length);
+    return out + length;
+}
+
+char* putDecimal(char* out, char* end, int value)
+{
+    unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    char digits[12];
+    char* first = digits + sizeof digits;
+    do {
+        *--first = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0)
+        *--first = '-';
+    return putText(out, end, first, static_cast<size_t>(digits + sizeof digits - first));
+}
+
+// Upper-case hexadecimal, zero-padded to at least width digits (%02X, %04X).
+char* putHex(char* out, char* end, unsigned value, int width)
+{
+    char digits[8];
+    char* first = digits + sizeof digits;
+    do {
+        *--first = "0123456789ABCDEF"[value & 15];
+        value >>= 4;
+        width--;
+    } while (value != 0);
+    for (; width > 0; width--)
+        *--first = '0';
+    return putText(out, end, first, static_cast<size_t>(digits + sizeof digits - first));
+}
+
+// Formats format with its arguments into out..end. Returns the position after
+// the text, or nullptr when it did not fit (out..end then holds as much of it
+// as fitted).
+char* formatInto(char* out, char* end, const char* format, va_list arguments)
+{
+    for (const TemplatePiece* piece = piecesOf(format);; piece++) {
+        out = putText(out, end, format + piece->start, piece->length);
+        if (out == nullptr)
+            return nullptr;
+        switch (piece->conversion) {
+        case '\0':
+            return out;
+        case 's': {
+            const char* text = va_arg(arguments, const char*);
+            out = putText(out, end, text, strlen(text));
+            break;
+        }
+        case 'd':
+            out = putDecimal(out, end, va_arg(arguments, int));
+            break;
+        case 'c': {
+            char c = static_cast<char>(va_arg(arguments, int));
+            out = putText(out, end, &c, 1);
+            break;
+        }
+        case 'X':
+            out = putHex(out, end, va_arg(arguments, unsigned), piece->width);
+            break;
+        default:
+            out = putText(out, end, "%", 1);
+            break;
+        }
+        if (out == nullptr)
+            return nullptr;
+    }
+}
+
+}  // namespace
+
+void flushOutput()
+{
+    if (outputUsed != 0 && outputFile != nullptr)
+        fwrite_unlocked(outputBuffer, 1, outputUsed, outputFile);  // one thread: no locking
+    outputUsed = 0;
+}
+
+void emit(const char* format, ...)
+{
+    va_list arguments;
+    va_start(arguments, format);
+    va_list again;
+    va_copy(again, arguments);
+    char* const end = outputBuffer + OUTPUT_BUFFER_SIZE;
+    char* out = formatInto(outputBuffer + outputUsed, end, format, arguments);
+    if (out == nullptr) {
+        // The buffer is full: write out what came before this template and
+        // format it again from the start of the empty buffer.
+        flushOutput();
+        out = formatInto(outputBuffer, end, format, again);
+        if (out == nullptr)
+            fatalError("compiler error");  // no template comes near the buffer's size
+    }
+    va_end(again);
+    va_end(arguments);
+    outputUsed = static_cast<size_t>(out - outputBuffer);
+}
+
+// At most size - 1 characters (the rest is cut, as snprintf does) and a NUL.
+void formatText(char* text, size_t size, const char* format, ...)
+{
+    va_list arguments;
+    va_start(arguments, format);
+    char* end = text + size - 1;
+    char* out = formatInto(text, end, format, arguments);
+    va_end(arguments);
+    *(out == nullptr ? end : out) = '\0';
+}
