@@ -1,8 +1,9 @@
 // Expression parser: recursive descent over ten precedence levels that builds
-// the tree in place. Each level receives a node whose left already holds the
-// operand parsed so far (an EMPTY wrapper) and turns it into its operator
-// node; each returns the TypeCode of what it parsed, and operand types are
-// balanced with conversion nodes as the tree grows.
+// the tree in place. Each level receives the node that holds the operand
+// parsed so far; a level that takes an operator wraps that operand (it
+// becomes the left child) and turns the node into its operator node. Each
+// returns the TypeCode of what it parsed, and operand types are balanced with
+// conversion nodes as the tree grows.
 #include <cstdio>
 
 #include "driver/driver.h"
@@ -72,9 +73,7 @@ bool isBool(TypeCode type)
 }
 
 // The tokens that some binary level takes. Most operands end at a token that
-// none does (';', ')', ']', ','); the levels would then wrap the operand and
-// unwrap it again, level after level, leaving the tree as it was, so this
-// lets the parser skip them.
+// none does (';', ')', ']', ','), and then the levels can be skipped.
 bool isBinaryOperator(TokenCode token)
 {
     switch (token) {
@@ -111,9 +110,6 @@ TypeCode parseOperand(ExprNode* operand, int levelCount)
         return type;
     }
     for (int k = 0; k < levelCount; k++) {
-        if (operand->op != EMPTY) {
-            pushDown(operand);
-        }
         TypeCode result = OPERAND_LEVELS[k](k == 0 ? 0 : type, operand);
         type = balanceTypes(type, result, operand);
     }
@@ -123,10 +119,11 @@ TypeCode parseOperand(ExprNode* operand, int levelCount)
     return type;
 }
 
-// Makes node (a wrapper over the left operand) the operator node of the token
-// at hand, with a fresh right child.
+// Makes node the operator node of the token at hand, over the operand it
+// held as the left child and a fresh right child.
 ExprNode* takeOperator(ExprNode* node)
 {
+    wrap(node);
     TokenCode op = currentToken;
     node->op = op;
     node->sym = tokenSymbol;
@@ -140,7 +137,6 @@ ExprNode* takeOperator(ExprNode* node)
 TypeCode continueChain(TypeCode type, ExprNode* node, Level continuation)
 {
     enterDepth();
-    pushDown(node);
     TypeCode more = continuation(type, node);
     type = balanceTypes(type, more, node);
     if (node->op == EMPTY) {
@@ -190,7 +186,6 @@ TypeCode parseMultiplicative(TypeCode leftType, ExprNode* node)
         reportWarning(boolWarning(op));
     }
     enterDepth();
-    pushDown(node);
     TypeCode more = parseMultiplicative(leftType, node);
     TypeCode type = balanceTypes(rightType, more, node);
     if (node->op == EMPTY) {
@@ -546,21 +541,18 @@ TypeCode parseExpression(ExprNode* node)
     }
     constexpr Level BALANCED_LEVELS[] = {parseMultiplicative, parseAdditive, parseShift};
     for (Level level : BALANCED_LEVELS) {
-        wrap(node);
         TypeCode result = level(type, node);
         type = balanceTypes(type, result, node);
         if (node->op == EMPTY) {
             pullUp(node);
         }
     }
-    wrap(node);
     TypeCode relation = parseRelational(type, node);
     if (relation != 0) {
         type = relation;
     }
     constexpr Level LOOSE_LEVELS[] = {parseBitAnd, parseBitXor, parseBitOr, parseLogicalAnd, parseLogicalOr};
     for (Level level : LOOSE_LEVELS) {
-        wrap(node);
         type = level(type, node);
     }
     if (node->op == EMPTY) {

@@ -22,6 +22,23 @@ namespace {
 
 constexpr int END_OF_INPUT = -1;
 
+// The source is read a block at a time into this buffer, and readChar takes
+// its characters from here: a function call into the stream per character
+// was a large part of the scanning time.
+constexpr size_t SOURCE_BLOCK_SIZE = 1 << 16;
+unsigned char sourceBlock[SOURCE_BLOCK_SIZE];
+const unsigned char* sourceNext = sourceBlock;
+const unsigned char* sourceLimit = sourceBlock;
+
+// Reads the next block of the source; false at the end of input.
+bool refillSource()
+{
+    size_t count = fread(sourceBlock, 1, SOURCE_BLOCK_SIZE, sourceFile);
+    sourceNext = sourceBlock;
+    sourceLimit = sourceBlock + count;
+    return count != 0;
+}
+
 // Characters given back to the stream, newest last. A number that ends in
 // '.' and a non-digit gives back two.
 constexpr int PUSHBACK_SIZE = 2;
@@ -234,19 +251,43 @@ TokenCode scanName(int first)
 // Operator spellings can only match predefined entries, since the names the
 // scanner enters are made of letters, digits and '_', and those entries
 // stay the same for the whole run: each spelling is looked up once and its
-// entry kept here (0: not looked up yet, -1: no entry).
+// entry kept (-1: no entry). Two-character spellings are kept in a small
+// open table keyed by both characters (0: a free slot).
 constexpr int OPERATOR_CHARACTERS = 128;  // the first character is printable
+constexpr int PAIR_TABLE_SIZE = 1024;     // a power of two
 static_assert(SYMBOL_TABLE_SIZE <= 32767, "entries are kept as 16-bit numbers");
-int16_t pairEntry[OPERATOR_CHARACTERS][256];
-int16_t singleEntry[OPERATOR_CHARACTERS];
+int16_t singleEntry[OPERATOR_CHARACTERS];  // 0: not looked up yet
+struct PairEntry {
+    uint16_t key;  // first character * 256 + second, never 0
+    int16_t entry;
+};
+PairEntry pairTable[PAIR_TABLE_SIZE];
+int pairCount;
 
-int32_t operatorEntry(int16_t* known)
+int32_t lookupOperator()
 {
-    if (*known == 0) {
-        int32_t index = lookupSymbol(lexeme);
-        *known = static_cast<int16_t>(index != 0 ? index : -1);
+    int32_t index = lookupSymbol(lexeme);
+    return index != 0 ? index : -1;
+}
+
+// The entry of the two characters in lexeme, first and second, or 0.
+int32_t pairEntry(int first, int second)
+{
+    uint16_t key = static_cast<uint16_t>(first << 8 | static_cast<uint8_t>(second));
+    uint32_t slot = (key * 40503u >> 6) & (PAIR_TABLE_SIZE - 1);
+    while (pairTable[slot].key != key) {
+        if (pairTable[slot].key == 0) {
+            int32_t index = lookupOperator();
+            if (pairCount == PAIR_TABLE_SIZE / 2)
+                return index > 0 ? index : 0;  // full: no longer kept
+            pairCount++;
+            pairTable[slot].key = key;
+            pairTable[slot].entry = static_cast<int16_t>(index);
+            break;
+        }
+        slot = (slot + 1) & (PAIR_TABLE_SIZE - 1);
     }
-    return *known > 0 ? *known : 0;
+    return pairTable[slot].entry > 0 ? pairTable[slot].entry : 0;
 }
 
 // An operator, first character in hand: the two-character spelling if there
@@ -257,13 +298,15 @@ TokenCode scanOperator(int first)
     lexeme[0] = static_cast<char>(first);
     lexeme[1] = static_cast<char>(second);
     lexeme[2] = '\0';
-    int32_t index = operatorEntry(&pairEntry[first][static_cast<uint8_t>(second)]);
+    int32_t index = pairEntry(first, second);
     if (index != 0)
         return symbolAt(index).token;
     unreadChar(second);
     lexeme[1] = '\0';
-    index = operatorEntry(&singleEntry[first]);
-    if (index != 0)
+    if (singleEntry[first] == 0)
+        singleEntry[first] = static_cast<int16_t>(lookupOperator());
+    index = singleEntry[first];
+    if (index > 0)
         return symbolAt(index).token;
     return first;
 }
@@ -288,6 +331,8 @@ void resetScanner()
     pendingNewline = 1;
     lineNumber = 0;
     pushedBackCount = 0;
+    sourceNext = sourceBlock;  // nothing read ahead: the next character comes from sourceFile
+    sourceLimit = sourceBlock;
     clearTokenValues();
     lexeme[0] = '\0';
     startNumberText();
@@ -297,10 +342,9 @@ int readChar()
 {
     if (pushedBackCount > 0)
         return pushedBack[--pushedBackCount];
-    int c = getc_unlocked(sourceFile);  // one thread: no stream locking per character
-    if (c == EOF)
+    if (sourceNext == sourceLimit && !refillSource())
         return END_OF_INPUT;
-    return static_cast<int8_t>(static_cast<uint8_t>(c));
+    return static_cast<int8_t>(*sourceNext++);
 }
 
 // White space and the end of input are not given back; a newline is counted

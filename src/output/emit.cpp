@@ -24,11 +24,15 @@ size_t outputUsed;
 // A template split into pieces: each piece is a run of literal text and the
 // conversion after it ('s', 'd', 'c', 'X' with its width, '%', or '\0' after
 // the last run). Templates are string literals, so a template's address
-// names it for the whole run: the split of each is kept in a table keyed by
-// that address and is made only the first time.
+// names it for the whole run: the split of each is made the first time and
+// kept, its pieces in a pool taken in order, found through a small index
+// keyed by that address (both stay small, so a short run touches little
+// memory). When either fills up, everything is split anew.
 constexpr int TEMPLATE_PIECES = 32;            // at most 31 conversions
 constexpr size_t TEMPLATE_LENGTH = 0xFFFF;     // offsets are 16 bits
-constexpr size_t SPLIT_TABLE_SIZE = 256;       // a power of two
+constexpr int PIECE_POOL_SIZE = 4096;
+constexpr size_t SPLIT_INDEX_SIZE = 1024;      // a power of two
+constexpr int SPLIT_INDEX_FILL = SPLIT_INDEX_SIZE / 2;
 
 struct TemplatePiece {
     uint16_t start;   // offset of the literal run in the template
@@ -37,16 +41,19 @@ struct TemplatePiece {
     char width;       // digits of %0nX
 };
 
-struct TemplateSplit {
-    const char* format;
-    TemplatePiece pieces[TEMPLATE_PIECES];
+struct SplitTemplate {
+    const char* format;  // nullptr: a free entry
+    int32_t firstPiece;
 };
 
-TemplateSplit splitTable[SPLIT_TABLE_SIZE];
+TemplatePiece piecePool[PIECE_POOL_SIZE];
+int piecesUsed;
+SplitTemplate splitIndex[SPLIT_INDEX_SIZE];
+int splitCount;
 
-// Splits format into split.pieces; a conversion the formatter does not know
-// or a template past the limits is a fault of the compiler itself.
-void splitTemplate(const char* format, TemplateSplit& split)
+// Splits format into pieces; returns how many. A conversion the formatter
+// does not know or a template past the limits is a fault of the compiler.
+int splitTemplate(const char* format, TemplatePiece* pieces)
 {
     const char* p = format;
     for (int count = 0;; count++) {
@@ -56,13 +63,13 @@ void splitTemplate(const char* format, TemplateSplit& split)
         p = strchrnul(p, '%');
         if (static_cast<size_t>(p + 4 - format) > TEMPLATE_LENGTH)
             fatalError("compiler error");
-        TemplatePiece& piece = split.pieces[count];
+        TemplatePiece& piece = pieces[count];
         piece.start = static_cast<uint16_t>(literal - format);
         piece.length = static_cast<uint16_t>(p - literal);
         piece.width = 0;
         if (*p == '\0') {
             piece.conversion = '\0';
-            break;
+            return count + 1;
         }
         char conversion = p[1];
         p += 2;
@@ -75,16 +82,31 @@ void splitTemplate(const char* format, TemplateSplit& split)
         }
         piece.conversion = conversion;
     }
-    split.format = format;
 }
 
 const TemplatePiece* piecesOf(const char* format)
 {
     uint64_t key = reinterpret_cast<uintptr_t>(format) * 0x9E3779B97F4A7C15u;
-    TemplateSplit& split = splitTable[key >> 56 & (SPLIT_TABLE_SIZE - 1)];
-    if (split.format != format)
-        splitTemplate(format, split);
-    return split.pieces;
+    size_t slot = key >> 54 & (SPLIT_INDEX_SIZE - 1);
+    while (splitIndex[slot].format != nullptr) {
+        if (splitIndex[slot].format == format)
+            return &piecePool[splitIndex[slot].firstPiece];
+        slot = (slot + 1) & (SPLIT_INDEX_SIZE - 1);
+    }
+    TemplatePiece pieces[TEMPLATE_PIECES];
+    int count = splitTemplate(format, pieces);
+    if (piecesUsed + count > PIECE_POOL_SIZE || splitCount == SPLIT_INDEX_FILL) {
+        memset(splitIndex, 0, sizeof splitIndex);
+        piecesUsed = 0;
+        splitCount = 0;
+        slot = key >> 54 & (SPLIT_INDEX_SIZE - 1);
+    }
+    splitIndex[slot].format = format;
+    splitIndex[slot].firstPiece = piecesUsed;
+    splitCount++;
+    memcpy(&piecePool[piecesUsed], pieces, sizeof pieces[0] * static_cast<size_t>(count));
+    piecesUsed += count;
+    return &piecePool[splitIndex[slot].firstPiece];
 }
 
 // Copies length bytes. Texts here are mostly a few bytes long, and for them

@@ -17,9 +17,12 @@ namespace {
 // new entry always takes a slot above every slot still indexed (slots at and
 // above an insertion point are dead and are dropped from the index first).
 constexpr int INDEX_BUCKETS = 8192;  // a power of two, twice the entry count
-int32_t bucketHead[INDEX_BUCKETS];          // newest slot of each bucket, 0: none
-int32_t nextInBucket[SYMBOL_TABLE_SIZE];    // next older slot of the same bucket
-int32_t bucketOfSlot[SYMBOL_TABLE_SIZE];
+// Slots and buckets are kept as 16-bit numbers: the index is then half the
+// size, and loading the keywords at start-up touches fewer pages of it.
+static_assert(SYMBOL_TABLE_SIZE <= 32767 && INDEX_BUCKETS <= 32767, "16-bit slots and buckets");
+int16_t bucketHead[INDEX_BUCKETS];          // newest slot of each bucket, 0: none
+int16_t nextInBucket[SYMBOL_TABLE_SIZE];    // next older slot of the same bucket
+int16_t bucketOfSlot[SYMBOL_TABLE_SIZE];
 int32_t indexedTop;                         // highest slot in the index, 0: empty
 
 // Slots from this one up have not been inserted since the values were last
@@ -61,8 +64,8 @@ void indexSlot(int32_t slot, const char* name)
     dropIndexedFrom(slot);
     int32_t bucket = static_cast<int32_t>(hashName(name));
     nextInBucket[slot] = bucketHead[bucket];
-    bucketHead[bucket] = slot;
-    bucketOfSlot[slot] = bucket;
+    bucketHead[bucket] = static_cast<int16_t>(slot);
+    bucketOfSlot[slot] = static_cast<int16_t>(bucket);
     indexedTop = slot;
 }
 
