@@ -78,11 +78,22 @@ TYPES = [UC, SC, UI, SI]
 
 
 class Var:
-    def __init__(self, name, vtype, kind, length=None):
+    def __init__(self, name, vtype, kind, length=None, value=None, pointee=None):
         self.name = name
         self.type = vtype
-        self.kind = kind            # 'global', 'local' or 'param'
+        # 'global', 'const' (a file-level constant), 'local', 'static' (a
+        # local that keeps its value between calls) or 'param'
+        self.kind = kind
         self.length = length        # element count of an array, else None
+        self.value = value          # initial value of a const or static
+        self.pointee = pointee      # the char array a pointer local points to
+
+    def shared(self):
+        """Its value can change during a call made by someone else."""
+        return self.kind in ('global', 'static') or self.pointee is not None
+
+    def assignable(self):
+        return self.kind != 'const'
 
 
 class Expr:
@@ -102,6 +113,8 @@ class Expr:
         self.calls = calls
         self.globals_read = globals_read
         self.negative_literal = negative_literal
+        # The value of a literal or of a const variable: -O folds both.
+        self.known = const
         # Holds an unsigned char operand: cc65 then compares unsigned.
         self.has_uc = False
         # A chain of one level whose operands all have one width.
@@ -207,10 +220,18 @@ class Generator:
         for _ in range(self.rng.randint(0, 3)):
             length = self.rng.choice([2, 4, 8, 16])
             self.globals.append(Var(self.fresh('ga'), self.rng.choice(TYPES), 'global', length))
+        for _ in range(self.rng.randint(0, 2)):
+            vtype = self.rng.choice(TYPES)
+            lo, hi = vtype.range()
+            self.globals.append(Var(self.fresh('k'), vtype, 'const',
+                                    value=self.rng.randint(max(lo, -300), min(hi, 3000))))
 
     def global_declarations(self):
         lines = ['unsigned int chk;']
-        scalars = [v for v in self.globals if v.length is None]
+        for v in self.globals:
+            if v.kind == 'const':
+                lines.append('const %s %s = %d;' % (self.spelling(v.type), v.name, v.value))
+        scalars = [v for v in self.globals if v.length is None and v.kind == 'global']
         arrays = [v for v in self.globals if v.length is not None]
         i = 0
         while i < len(scalars):
@@ -247,27 +268,56 @@ class Generator:
             # constant's (signed next to an int, unsigned next to a char).
             return Expr('(%d)' % v, PRIMARY, width, v, v, False, (None, None), const=v,
                         negative_literal=True)
-        return Expr(str(v), PRIMARY, width, v, v, False, (None, None), const=v)
+        r = self.rng.random()
+        if r < 0.12:
+            text = '0x%X' % v
+        elif r < 0.2 and v > 0:
+            text = '0%o' % v
+        else:
+            text = str(v)
+        return Expr(text, PRIMARY, width, v, v, False, (None, None), const=v)
 
     def leaf(self, width, scope, allow_globals, depth=0):
         choices = [v for v in scope if v.type.width == width or self.rng.random() < 0.3]
         if not allow_globals:
-            choices = [v for v in choices if v.kind != 'global']
+            choices = [v for v in choices if not v.shared()]
         if not choices or self.rng.random() < 0.15:
             return self.constant(width)
         v = self.rng.choice(choices)
         lo, hi = v.type.range()
         unsigned = v.type is UI
-        if v.length is None:
+        if v.pointee is not None:
+            return self.through_pointer(v, scope, allow_globals, depth)
+        if v.kind == 'const':
+            # A use of a const: the variable itself without -O, a constant
+            # with it (which never makes a comparison signed).
+            e = Expr(v.name, PRIMARY, v.type.width, v.value, v.value, unsigned,
+                     (v.type.signed, None))
+            e.known = v.value
+        elif v.length is None:
             e = Expr(v.name, PRIMARY, v.type.width, lo, hi, unsigned,
-                     (v.type.signed, v.type.signed), globals_read=v.kind == 'global')
+                     (v.type.signed, v.type.signed), globals_read=v.shared())
         else:
             index = self.index(v, scope, allow_globals, depth - 1)
             e = Expr('%s[%s]' % (v.name, index.text), PRIMARY, v.type.width, lo, hi, unsigned,
                      (v.type.signed, v.type.signed), slots=1 + max(1, index.slots),
                      calls=index.calls,
-                     globals_read=True if v.kind == 'global' else index.globals_read)
+                     globals_read=True if v.shared() else index.globals_read)
         e.has_uc = v.type is UC
+        return e
+
+    def through_pointer(self, p, scope, allow_globals, depth):
+        """*p or *(p + index) for a pointer to a char array: the value is a
+        char, and Quarn drops the signedness of what a pointer reads."""
+        lo, hi = p.type.range()
+        if self.rng.random() < 0.3:
+            e = Expr('*%s' % p.name, UNARY, 8, lo, hi, False, (False, False), globals_read=True)
+        else:
+            index = self.index(p.pointee, scope, allow_globals, depth - 1)
+            e = Expr('*(%s + %s)' % (p.name, self.paren(index, ADD, True)), UNARY, 8, lo, hi,
+                     False, (False, False), slots=max(1, 1 + index.slots), calls=index.calls,
+                     globals_read=True)
+        e.has_uc = p.type is UC
         return e
 
     def index(self, array, scope, allow_globals, depth):
@@ -281,8 +331,8 @@ class Generator:
 
     def masked(self, e, mask):
         """e & mask, an exact value of e's width."""
-        if e.const is not None:
-            return self.constant(e.width, e.const & mask, e.const & mask)
+        if e.known is not None:
+            return self.constant(e.width, e.known & mask, e.known & mask)
         return self.binary_node('&', e, self.constant(e.width, mask, mask))
 
     def widen(self, e):
@@ -327,7 +377,8 @@ class Generator:
 
     def binary_node(self, op, left, right):
         """left op right, or None when the readings would differ."""
-        if left.const is not None and right.const is not None:
+        if left.known is not None and right.known is not None:
+            # -O folds two constants (const variables too) in 32 bits.
             return None
         if left.const is not None and op not in ('-',):
             # Constants stand on the right: Quarn retypes a constant only as
@@ -335,8 +386,10 @@ class Generator:
             left, right = right, left
         if left.const is not None:
             return None
-        if left.calls and (op, right.const) in (('*', 0), ('%', 1)):
-            # -O turns e * 0 and e % 1 into 0 without calling what e calls.
+        if (op, right.known) in (('*', 0), ('%', 1)):
+            # -O turns e * 0 and e % 1 into an int constant 0: the calls in e
+            # are not made, a comparison with it folds (and ! of a folded
+            # comparison is 254), and next to a char it is two bytes wide.
             return None
         if right.const is not None:
             width = left.width
@@ -390,15 +443,15 @@ class Generator:
 
     def product_signs(self, left, right):
         # Products are unsigned; -O turns * 1 into the operand itself.
-        if right.const == 1:
+        if right.known == 1:
             return (False, left.signs[1])
         return (False, False)
 
     def quotient_signs(self, op, left, right):
         # -O turns / 1 into the operand and % 2^k into & (2^k - 1), which
         # keeps the operand's signedness.
-        if right.const is not None:
-            c = right.const
+        if right.known is not None:
+            c = right.known
             if op == '/' and c == 1:
                 return (False, left.signs[1])
             if op == '%' and c in (2, 4, 8, 16, 32, 64, 128):
@@ -407,7 +460,7 @@ class Generator:
 
     def shift_node(self, op, left, count):
         """left << count or left >> count, count in 1 .. width - 1."""
-        if left.const is not None:
+        if left.known is not None:
             return None
         width = max(left.width, count.width) if count.const is None else left.width
         if width != left.width:
@@ -447,7 +500,7 @@ class Generator:
         return self.binary_node('+', masked, self.constant(8, 1, 1))
 
     def unary_node(self, op, e):
-        if e.const is not None:
+        if e.known is not None:
             return None
         if e.width == 8 and e.has_uc:
             # cc65 computes -x and ~x of an unsigned char value in 8 bits
@@ -603,7 +656,7 @@ class Generator:
         return None
 
     def compare_node(self, op, left, right):
-        if left.const is not None:
+        if left.const is not None or (left.known is not None and right.known is not None):
             return None
         if right.const is not None:
             width = left.width
@@ -688,7 +741,7 @@ class Generator:
             if arg.width >= p.type.width:
                 return arg
         return self.leaf_of_width(p.type.width, [v for v in scope
-                                                 if allow_globals or v.kind != 'global'])
+                                                 if allow_globals or not v.shared()])
 
     # ----- statements ----------------------------------------------------
 
@@ -698,7 +751,13 @@ class Generator:
         value = self.top_expression(target.type.width, scope, depth,
                                     calls=self.rng.random() < 0.5)
         value = self.fitted(value, target.type)
-        if target.length is None:
+        if target.pointee is not None and self.rng.random() < 0.3:
+            text = '*%s = %s;' % (target.name, value.text)
+        elif target.pointee is not None:
+            # p[i] = v stores through the pointer, as in C.
+            index = self.index(target.pointee, scope, value.calls == 0, 1)
+            text = '%s[%s] = %s;' % (target.name, index.text, value.text)
+        elif target.length is None:
             text = '%s = %s;' % (target.name, value.text)
         else:
             index = self.index(target, scope, value.calls == 0, 1)
@@ -708,8 +767,9 @@ class Generator:
     def short_assignment(self, scope):
         """v = a op b with plain operands and no multiply, divide or shift."""
         self.work += self.multiplier
-        scalars = [v for v in scope if v.length is None]
-        target = self.rng.choice([v for v in self.assignable(scope) if v.length is None])
+        scalars = [v for v in scope if v.length is None and v.pointee is None]
+        target = self.rng.choice([v for v in self.assignable(scope)
+                                  if v.length is None and v.pointee is None])
         value = self.leaf(target.type.width, scalars, True)
         other = self.leaf(target.type.width, scalars, True)
         combined = self.binary_node(self.rng.choice(['+', '-', '&', '|', '^']), value, other)
@@ -728,7 +788,7 @@ class Generator:
         return value
 
     def assignable(self, scope):
-        return [v for v in scope if v not in self.frozen]
+        return [v for v in scope if v not in self.frozen and v.assignable()]
 
     def statement(self, scope, depth, nest):
         r = self.rng.random()
@@ -787,7 +847,8 @@ class Generator:
 
     def counter(self, scope):
         """A local that only this loop assigns."""
-        free = [v for v in self.current.locals if v.length is None and v not in self.frozen]
+        free = [v for v in self.current.locals if v.length is None and v not in self.frozen
+                and v.kind == 'local' and v.pointee is None]
         if not free:
             return None
         return self.rng.choice(free)
@@ -855,16 +916,30 @@ class Generator:
         self.rng.shuffle(params)
         for _ in range(self.rng.randint(1, 5)):
             f.locals.append(Var(self.fresh('l'), self.rng.choice(TYPES), 'local'))
-        # A counter for loops, and sometimes a frame array.
+        # A counter for loops, and sometimes a frame array, a local that
+        # keeps its value between calls, a pointer to a file-level char array.
         f.locals.append(Var(self.fresh('l'), self.rng.choice([UC, UI]), 'local'))
         if self.rng.random() < 0.4:
             f.locals.append(Var(self.fresh('la'), self.rng.choice(TYPES), 'local',
                                 self.rng.choice([2, 4, 8])))
+        if self.rng.random() < 0.3:
+            vtype = self.rng.choice(TYPES)
+            lo, hi = vtype.range()
+            f.locals.append(Var(self.fresh('ls'), vtype, 'static',
+                                value=self.rng.randint(max(lo, -100), min(hi, 1000))))
+        self.add_pointer(f)
         return f
+
+    def add_pointer(self, f):
+        arrays = [v for v in self.globals if v.length is not None and v.type.width == 8]
+        if arrays and self.rng.random() < 0.5:
+            target = self.rng.choice(arrays)
+            f.locals.append(Var(self.fresh('lp'), target.type, 'local', pointee=target))
 
     def frame_bytes(self, f):
         params = 2 * len(f.params)
-        local = sum(v.type.size() * (v.length or 1) for v in f.locals)
+        local = sum(2 if v.pointee else v.type.size() * (v.length or 1) for v in f.locals
+                    if v.kind == 'local')
         # Arguments, return address, saved X, frame, and live temporaries
         # or helper-call arguments pushed inside the function.
         return params + 2 + 1 + local + 1 + 16
@@ -886,7 +961,11 @@ class Generator:
         # Every local is assigned before anything reads it.
         init_scope = self.globals + f.params
         for v in f.locals:
-            if v.length is None:
+            if v.kind == 'static':
+                pass
+            elif v.pointee is not None:
+                lines.append('%s = %s;' % (v.name, v.pointee.name))
+            elif v.length is None:
                 value = self.fitted(self.expression(v.type.width, init_scope, True, 1,
                                                     calls=False), v.type)
                 lines.append('%s = %s;' % (v.name, value.text))
@@ -906,6 +985,8 @@ class Generator:
             lines += self.main_calls(scope)
         # Every value the function computed goes into the checksum.
         for v in own:
+            if v.pointee is not None:
+                continue
             if v.length is None:
                 lines.append(self.mix(v.name, v.type))
             else:
@@ -913,6 +994,8 @@ class Generator:
                     lines.append(self.mix('%s[%d]' % (v.name, k), v.type))
         if is_main:
             for v in self.globals:
+                if v.kind == 'const':
+                    continue
                 if v.length is None:
                     lines.append(self.mix(v.name, v.type))
                 else:
@@ -928,6 +1011,12 @@ class Generator:
                     break
             else:
                 value = self.leaf_of_width(f.result.width, scope)
+            lo, hi = f.result.range()
+            if f.result.width == 8 and not lo <= value.lo <= value.hi <= hi:
+                # cc65 hands an int value back from a char function without
+                # cutting it to a char (unsigned char f() { return ~c; } gives
+                # the caller 65535): the value must already fit.
+                value = self.masked(value, 255 if f.result is UC else 127)
             lines.append('return %s;' % value.text)
         f.work = max(1, self.work) + count
         deepest = max([g.stack for g in self.callees if g is not f] + [0])
@@ -947,20 +1036,25 @@ class Generator:
                            ['    ' + line for line in lines] + ['}'])
 
     def leaf_of_width(self, width, scope):
-        options = [v for v in scope if v.length is None and v.type.width == width]
+        options = [v for v in scope if v.length is None and v.pointee is None and
+                   v.type.width == width]
         if not options:
             return self.constant(width)
         v = self.rng.choice(options)
         lo, hi = v.type.range()
         e = Expr(v.name, PRIMARY, width, lo, hi, v.type is UI, (v.type.signed, v.type.signed),
-                 globals_read=v.kind == 'global')
+                 globals_read=v.shared())
         e.has_uc = v.type is UC
         return e
 
     def declarations(self, f):
         lines = []
         for v in f.locals:
-            if v.length is None:
+            if v.kind == 'static':
+                lines.append('static %s %s = %d;' % (self.spelling(v.type), v.name, v.value))
+            elif v.pointee is not None:
+                lines.append('%s *%s;' % (self.spelling(v.type), v.name))
+            elif v.length is None:
                 lines.append('%s %s;' % (self.spelling(v.type), v.name))
             else:
                 lines.append('%s %s[%d];' % (self.spelling(v.type), v.name, v.length))
@@ -975,7 +1069,8 @@ class Generator:
                 args.append('%s - 1' % d.name)
             else:
                 args.append(self.argument(p, f.params + f.locals, False, 2).text)
-        targets = [v for v in f.locals if v.length is None and v.type.width == f.result.width]
+        targets = [v for v in f.locals if v.length is None and v.kind == 'local' and
+                   v.pointee is None and v.type.width == f.result.width]
         if not targets:
             return ['if (%s > 0)' % d.name, '{',
                     '    %s(%s);' % (f.name, ', '.join(args)), '}']
@@ -1024,6 +1119,7 @@ class Generator:
         main = Function('main', SI, [], 0)
         main.locals = [Var(self.fresh('l'), self.rng.choice(TYPES), 'local') for _ in range(3)]
         main.locals.append(Var(self.fresh('l'), UC, 'local'))
+        self.add_pointer(main)
         self.result_locals = {}
         for t in TYPES:
             self.result_locals[t.key] = Var(self.fresh('r'), t, 'local')

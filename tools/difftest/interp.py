@@ -43,8 +43,11 @@ SCHAR = CType(8, True)
 UCHAR = CType(8, False)
 INT = CType(16, True)
 UINT = CType(16, False)
+# The type of a pointer value: ('ptr', storage cell, element offset).
+POINTER = CType(16, False)
+TYPE_WORDS = ('unsigned', 'signed', 'char', 'int', 'short', 'void', 'const', 'static')
 
-TOKEN = re.compile(r'\s*(?:(//[^\n]*)|(\d+)|([A-Za-z_]\w*)|(<<|>>|<=|>=|==|!=|&&|\|\||[-+*/%<>=!~&|^(){}\[\];,:]))')
+TOKEN = re.compile(r'\s*(?:(//[^\n]*)|(0[xX][0-9A-Fa-f]+|\d+)|([A-Za-z_]\w*)|(<<|>>|<=|>=|==|!=|&&|\|\||[-+*/%<>=!~&|^(){}\[\];,:]))')
 
 
 def tokenize(text):
@@ -59,7 +62,14 @@ def tokenize(text):
         if m.group(1):
             continue
         if m.group(2):
-            tokens.append(('num', int(m.group(2))))
+            digits = m.group(2)
+            if digits[:2] in ('0x', '0X'):
+                value = int(digits, 16)
+            elif len(digits) > 1 and digits[0] == '0':
+                value = int(digits, 8)
+            else:
+                value = int(digits)
+            tokens.append(('num', value))
         elif m.group(3):
             tokens.append(('id', m.group(3)))
         else:
@@ -87,20 +97,22 @@ class Parser:
         return self.peek()[1] == value
 
     def is_type_start(self):
-        return self.peek()[0] == 'id' and self.peek()[1] in ('unsigned', 'signed', 'char', 'int',
-                                                            'short', 'void')
+        return self.peek()[0] == 'id' and self.peek()[1] in TYPE_WORDS
 
     def type_spec(self):
+        """A type; `static` before it is noted in self.static."""
         signed = None
         base = None
-        while self.peek()[0] == 'id' and self.peek()[1] in ('unsigned', 'signed', 'char', 'int',
-                                                           'short', 'void'):
+        self.static = False
+        while self.peek()[0] == 'id' and self.peek()[1] in TYPE_WORDS:
             word = self.take()[1]
             if word == 'unsigned':
                 signed = False
             elif word == 'signed':
                 signed = True
-            else:
+            elif word == 'static':
+                self.static = True
+            elif word != 'const':
                 base = word
         if base == 'void':
             return None
@@ -121,13 +133,22 @@ class Parser:
         return globals_, functions
 
     def declarators(self, ctype, name, allow_init):
+        """(name, type, element count, initial value, static, pointer) of
+        each name of one declaration; name is the first one, or '*'."""
         result = []
+        static = self.static
         while True:
-            if self.at('['):
+            pointer = False
+            if name == '*':
+                pointer = True
+                name = self.take()[1]
+            if pointer:
+                result.append((name, ctype, None, None, static, True))
+            elif self.at('['):
                 self.take('[')
                 length = self.take()[1]
                 self.take(']')
-                result.append((name, ctype, length, None))
+                result.append((name, ctype, length, None, static, False))
             elif self.at('='):
                 self.take('=')
                 negative = False
@@ -135,9 +156,9 @@ class Parser:
                     self.take('-')
                     negative = True
                 value = self.take()[1]
-                result.append((name, ctype, None, -value if negative else value))
+                result.append((name, ctype, None, -value if negative else value, static, False))
             else:
-                result.append((name, ctype, None, None))
+                result.append((name, ctype, None, None, static, False))
             if self.at(','):
                 self.take(',')
                 name = self.take()[1]
@@ -159,11 +180,16 @@ class Parser:
         while self.is_type_start():
             vtype = self.type_spec()
             local += self.declarators(vtype, self.take()[1], False)
+        statics = {}
+        for lname, ltype, length, init, static, pointer in local:
+            if static:
+                statics[lname] = Machine.storage(ltype, length, ltype.wrap(init or 0))
         body = []
         while not self.at('}'):
             body.append(self.statement())
         self.take('}')
-        return {'name': name, 'type': ctype, 'params': params, 'locals': local, 'body': body}
+        return {'name': name, 'type': ctype, 'params': params, 'locals': local, 'body': body,
+                'statics': statics}
 
     def statement(self):
         tok = self.peek()
@@ -229,7 +255,12 @@ class Parser:
         return s
 
     def simple(self):
-        """An assignment or a call."""
+        """An assignment or a call; *p = v stores through p."""
+        if self.at('*'):
+            self.take('*')
+            name = self.take()[1]
+            self.take('=')
+            return ('assign', name, ('num', 0), self.expression())
         name = self.take()[1]
         if self.at('('):
             return ('expr', self.call(name))
@@ -266,7 +297,7 @@ class Parser:
 
     def unary(self):
         tok = self.peek()
-        if tok[1] in ('-', '~', '!', '+'):
+        if tok[1] in ('-', '~', '!', '+', '*'):
             self.take()
             return ('un', tok[1], self.unary())
         if tok[1] == '(':
@@ -302,8 +333,9 @@ class Machine:
     def __init__(self, globals_, functions):
         self.functions = functions
         self.globals = {}
-        for name, ctype, length, init in globals_:
-            self.globals[name] = self.storage(ctype, length, 0 if init is None else ctype.wrap(init))
+        for name, ctype, length, init, _, pointer in globals_:
+            self.globals[name] = self.storage(POINTER if pointer else ctype, length,
+                                              0 if init is None else ctype.wrap(init))
         self.steps = 0
         self.depth = 0
 
@@ -328,8 +360,8 @@ class Machine:
     # Values are (number, ctype) after the integer promotions: INT or UINT.
     @staticmethod
     def promote(value, ctype):
-        if ctype is UINT:
-            return value, UINT
+        if ctype is UINT or ctype is POINTER:
+            return value, ctype
         return value, INT
 
     def read(self, cell, index=None):
@@ -352,10 +384,19 @@ class Machine:
                 raise Undefined('constant %d is long' % e[1])
             return e[1], INT
         if kind == 'var':
-            return self.read(self.lookup(frame, e[1]))
+            cell = self.lookup(frame, e[1])
+            if 'values' in cell:
+                return ('ptr', cell, 0), POINTER     # an array stands for its address
+            return self.read(cell)
         if kind == 'elem':
             index, _ = self.evaluate(e[2], frame)
             return self.read(self.lookup(frame, e[1]), index)
+        if kind == 'un' and e[1] == '*':
+            pointer, ptype = self.evaluate(e[2], frame)
+            if ptype is not POINTER:
+                raise Undefined('* of a value that is not a pointer')
+            _, cell, offset = pointer
+            return self.read(cell, offset)
         if kind == 'call':
             value, ctype = self.call(e[1], [self.evaluate(a, frame) for a in e[2]], True)
             return self.promote(value, ctype)
@@ -392,6 +433,11 @@ class Machine:
 
     def binary(self, op, left, right):
         (a, ta), (b, tb) = left, right
+        if POINTER in (ta, tb):
+            if op != '+' or ta is tb:
+                raise Undefined('%s on a pointer' % op)
+            (pointer, _), (k, _) = (left, right) if ta is POINTER else (right, left)
+            return ('ptr', pointer[1], pointer[2] + k), POINTER
         if op in ('<<', '>>'):
             if not 0 <= b < 16 or tb is INT and b < 0:
                 raise Undefined('shift count %d' % b)
@@ -433,8 +479,11 @@ class Machine:
         frame = {}
         for (pname, ptype), (value, _) in zip(f['params'], args):
             frame[pname] = self.storage(ptype, None, ptype.wrap(value))
-        for lname, ltype, length, _ in f['locals']:
-            frame[lname] = self.storage(ltype, length, None)
+        for lname, ltype, length, _, static, pointer in f['locals']:
+            if static:
+                frame[lname] = f['statics'][lname]
+            else:
+                frame[lname] = self.storage(POINTER if pointer else ltype, length, None)
         try:
             self.run_list(f['body'], frame)
             result = None
@@ -500,7 +549,21 @@ class Machine:
             self.call(e[1], [self.evaluate(a, frame) for a in e[2]], False)
         elif kind == 'assign':
             cell = self.lookup(frame, s[1])
-            if s[2] is None:
+            if cell['type'] is POINTER and s[2] is not None:
+                # p[i] = v and *p = v store into what p points to.
+                pointer = self.read(cell)[0]
+                index, _ = self.evaluate(s[2], frame)
+                target, offset = pointer[1], pointer[2] + index
+                value, _ = self.evaluate(s[3], frame)
+                if not 0 <= offset < len(target['values']):
+                    raise Undefined('store through a pointer outside the array')
+                target['values'][offset] = target['type'].wrap(value)
+            elif cell['type'] is POINTER:
+                value, vtype = self.evaluate(s[3], frame)
+                if vtype is not POINTER:
+                    raise Undefined('a number assigned to a pointer')
+                cell['value'] = value
+            elif s[2] is None:
                 value, _ = self.evaluate(s[3], frame)
                 cell['value'] = cell['type'].wrap(value)
             else:
