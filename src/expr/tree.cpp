@@ -14,7 +14,7 @@ constexpr bool POOL_NODES = false;
 #else
 constexpr bool POOL_NODES = true;
 #endif
-constexpr int NODES_PER_BLOCK = 1024;
+constexpr int NODES_PER_BLOCK = 256;  // 12 KB: a statement rarely needs more
 static std::vector<std::unique_ptr<ExprNode[]>> nodeBlocks;
 static ExprNode* freeNodes;  // linked through left
 static int nodesLeftInBlock;

@@ -25,7 +25,7 @@ constexpr int END_OF_INPUT = -1;
 // The source is read a block at a time into this buffer, and readChar takes
 // its characters from here: a function call into the stream per character
 // was a large part of the scanning time.
-constexpr size_t SOURCE_BLOCK_SIZE = 1 << 16;
+constexpr size_t SOURCE_BLOCK_SIZE = 1 << 14;
 unsigned char sourceBlock[SOURCE_BLOCK_SIZE];
 const unsigned char* sourceNext = sourceBlock;
 const unsigned char* sourceLimit = sourceBlock;

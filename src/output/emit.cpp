@@ -15,9 +15,22 @@ FILE* outputFile;
 
 namespace {
 
+// Limits of what one template writes. A %s text is a name, an operand text
+// or a source line, at most 255 characters each, so one formatted template
+// never takes more than FORMATTED_LIMIT characters, and the formatter, given
+// that much room, needs no check while it writes.
+constexpr int TEMPLATE_PIECES = 32;            // at most 31 conversions
+constexpr size_t TEMPLATE_LENGTH = 4096;       // characters of one template
+constexpr size_t TEXT_ARGUMENT_LIMIT = 255;
+constexpr size_t NUMBER_LIMIT = 11;            // "-2147483648"; %0nX gives at most 8
+static_assert(TEXT_ARGUMENT_LIMIT >= NUMBER_LIMIT, "a number takes no more room than a text");
+constexpr size_t FORMATTED_LIMIT = TEMPLATE_LENGTH + (TEMPLATE_PIECES - 1) * TEXT_ARGUMENT_LIMIT;
+
 // emit formats straight into this buffer, which goes to the file in big
-// writes when it is full and when flushOutput is called.
+// writes when the room left is less than one template may need and when
+// flushOutput is called.
 constexpr size_t OUTPUT_BUFFER_SIZE = 1 << 16;
+static_assert(OUTPUT_BUFFER_SIZE >= 2 * FORMATTED_LIMIT, "a template always fits after a flush");
 char outputBuffer[OUTPUT_BUFFER_SIZE];
 size_t outputUsed;
 
@@ -28,8 +41,6 @@ size_t outputUsed;
 // kept, its pieces in a pool taken in order, found through a small index
 // keyed by that address (both stay small, so a short run touches little
 // memory). When either fills up, everything is split anew.
-constexpr int TEMPLATE_PIECES = 32;            // at most 31 conversions
-constexpr size_t TEMPLATE_LENGTH = 0xFFFF;     // offsets are 16 bits
 constexpr int PIECE_POOL_SIZE = 4096;
 constexpr size_t SPLIT_INDEX_SIZE = 1024;      // a power of two
 constexpr int SPLIT_INDEX_FILL = SPLIT_INDEX_SIZE / 2;
@@ -135,20 +146,7 @@ inline void copyBytes(char* target, const char* source, size_t length)
     }
 }
 
-// Copies length bytes of text to out, as many as fit before end. Returns the
-// position after them, or nullptr when they did not all fit.
-inline char* putText(char* out, char* end, const char* text, size_t length)
-{
-    size_t room = static_cast<size_t>(end - out);
-    if (length > room) {
-        memcpy(out, text, room);
-        return nullptr;
-    }
-    copyBytes(out, text, length);
-    return out + length;
-}
-
-char* putDecimal(char* out, char* end, int value)
+char* putDecimal(char* out, int value)
 {
     unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
     char digits[12];
@@ -159,11 +157,13 @@ char* putDecimal(char* out, char* end, int value)
     } while (magnitude != 0);
     if (value < 0)
         *--first = '-';
-    return putText(out, end, first, static_cast<size_t>(digits + sizeof digits - first));
+    size_t length = static_cast<size_t>(digits + sizeof digits - first);
+    copyBytes(out, first, length);
+    return out + length;
 }
 
 // Upper-case hexadecimal, zero-padded to at least width digits (%02X, %04X).
-char* putHex(char* out, char* end, unsigned value, int width)
+char* putHex(char* out, unsigned value, int width)
 {
     char digits[8];
     char* first = digits + sizeof digits;
@@ -174,43 +174,37 @@ char* putHex(char* out, char* end, unsigned value, int width)
     } while (value != 0);
     for (; width > 0; width--)
         *--first = '0';
-    return putText(out, end, first, static_cast<size_t>(digits + sizeof digits - first));
+    size_t length = static_cast<size_t>(digits + sizeof digits - first);
+    copyBytes(out, first, length);
+    return out + length;
 }
 
-// Formats format with its arguments into out..end. Returns the position after
-// the text, or nullptr when it did not fit (out..end then holds as much of it
-// as fitted).
-char* formatInto(char* out, char* end, const char* format, va_list arguments)
+// Formats format with its arguments at out, which has room for
+// FORMATTED_LIMIT characters; returns the position after the text.
+char* formatInto(char* out, const char* format, va_list arguments)
 {
     for (const TemplatePiece* piece = piecesOf(format);; piece++) {
-        out = putText(out, end, format + piece->start, piece->length);
-        if (out == nullptr)
-            return nullptr;
-        switch (piece->conversion) {
-        case '\0':
-            return out;
-        case 's': {
+        copyBytes(out, format + piece->start, piece->length);
+        out += piece->length;
+        char conversion = piece->conversion;
+        if (conversion == 's') {
             const char* text = va_arg(arguments, const char*);
-            out = putText(out, end, text, strlen(text));
-            break;
+            size_t length = strlen(text);
+            if (length > TEXT_ARGUMENT_LIMIT)
+                fatalError("compiler error");  // no name or operand text is this long
+            copyBytes(out, text, length);
+            out += length;
+        } else if (conversion == '\0') {
+            return out;
+        } else if (conversion == 'd') {
+            out = putDecimal(out, va_arg(arguments, int));
+        } else if (conversion == 'c') {
+            *out++ = static_cast<char>(va_arg(arguments, int));
+        } else if (conversion == 'X') {
+            out = putHex(out, va_arg(arguments, unsigned), piece->width);
+        } else {
+            *out++ = '%';
         }
-        case 'd':
-            out = putDecimal(out, end, va_arg(arguments, int));
-            break;
-        case 'c': {
-            char c = static_cast<char>(va_arg(arguments, int));
-            out = putText(out, end, &c, 1);
-            break;
-        }
-        case 'X':
-            out = putHex(out, end, va_arg(arguments, unsigned), piece->width);
-            break;
-        default:
-            out = putText(out, end, "%", 1);
-            break;
-        }
-        if (out == nullptr)
-            return nullptr;
     }
 }
 
@@ -225,21 +219,11 @@ void flushOutput()
 
 void emit(const char* format, ...)
 {
+    if (OUTPUT_BUFFER_SIZE - outputUsed < FORMATTED_LIMIT)
+        flushOutput();
     va_list arguments;
     va_start(arguments, format);
-    va_list again;
-    va_copy(again, arguments);
-    char* const end = outputBuffer + OUTPUT_BUFFER_SIZE;
-    char* out = formatInto(outputBuffer + outputUsed, end, format, arguments);
-    if (out == nullptr) {
-        // The buffer is full: write out what came before this template and
-        // format it again from the start of the empty buffer.
-        flushOutput();
-        out = formatInto(outputBuffer, end, format, again);
-        if (out == nullptr)
-            fatalError("compiler error");  // no template comes near the buffer's size
-    }
-    va_end(again);
+    char* out = formatInto(outputBuffer + outputUsed, format, arguments);
     va_end(arguments);
     outputUsed = static_cast<size_t>(out - outputBuffer);
 }
@@ -247,10 +231,13 @@ void emit(const char* format, ...)
 // At most size - 1 characters (the rest is cut, as snprintf does) and a NUL.
 void formatText(char* text, size_t size, const char* format, ...)
 {
+    static char formatted[FORMATTED_LIMIT];
     va_list arguments;
     va_start(arguments, format);
-    char* end = text + size - 1;
-    char* out = formatInto(text, end, format, arguments);
+    size_t length = static_cast<size_t>(formatInto(formatted, format, arguments) - formatted);
     va_end(arguments);
-    *(out == nullptr ? end : out) = '\0';
+    if (length > size - 1)
+        length = size - 1;
+    memcpy(text, formatted, length);
+    text[length] = '\0';
 }
