@@ -17,7 +17,7 @@ constexpr int MAX_GENERATE_DEPTH = 2000;
 int generateDepth = 0;
 
 // Immediate operand texts of constants.
-constexpr int CONSTANT_TEXT_SIZE = 32;
+constexpr int CONSTANT_TEXT_SIZE = 16;  // "#>-2147483648" and its NUL
 constexpr int32_t DECIMAL_LOW = -127;
 constexpr int32_t DECIMAL_HIGH = 1023;
 
@@ -58,21 +58,47 @@ void missingOperand(const ExprNode* child)
         fatalError("error: expected ID");
 }
 
-// Binds register number and number + 1 to the low and high byte of a
-// 16-bit value: decimal texts inside the small range, else hexadecimal.
-void bindWord(int number, int32_t value, bool decimal)
-{
+// The immediate texts of the low and high byte of a 16-bit value: decimal
+// texts inside the small range, else hexadecimal. The same values recur all
+// through a source, so the texts of each are kept in a small table keyed by
+// the value and the form.
+constexpr uint32_t CONSTANT_TABLE_SIZE = 256;  // a power of two
+
+struct ConstantTexts {
+    bool filled;
+    bool decimal;
+    int32_t value;
     char low[CONSTANT_TEXT_SIZE];
     char high[CONSTANT_TEXT_SIZE];
+};
+ConstantTexts constantTable[CONSTANT_TABLE_SIZE];
+
+const ConstantTexts& constantTexts(int32_t value, bool decimal)
+{
+    uint32_t slot = (static_cast<uint32_t>(value) * 2654435761u >> 24) & (CONSTANT_TABLE_SIZE - 1);
+    ConstantTexts& texts = constantTable[slot];
+    if (texts.filled && texts.value == value && texts.decimal == decimal)
+        return texts;
     if (decimal) {
-        formatText(low, sizeof low, "#>%d", value);
-        formatText(high, sizeof high, "#<%d", value);
+        formatText(texts.low, sizeof texts.low, "#>%d", value);
+        formatText(texts.high, sizeof texts.high, "#<%d", value);
     } else {
-        formatText(low, sizeof low, "#>$%04X", static_cast<unsigned>(value) & 0xFFFF);
-        formatText(high, sizeof high, "#<$%04X", static_cast<unsigned>(value) & 0xFFFF);
+        formatText(texts.low, sizeof texts.low, "#>$%04X", static_cast<unsigned>(value) & 0xFFFF);
+        formatText(texts.high, sizeof texts.high, "#<$%04X", static_cast<unsigned>(value) & 0xFFFF);
     }
-    bindRegister(number, low);
-    bindRegister(number + 1, high);
+    texts.filled = true;
+    texts.value = value;
+    texts.decimal = decimal;
+    return texts;
+}
+
+// Binds register number and number + 1 to the low and high byte of a
+// 16-bit value.
+void bindWord(int number, int32_t value, bool decimal)
+{
+    const ConstantTexts& texts = constantTexts(value, decimal);
+    bindRegister(number, texts.low);
+    bindRegister(number + 1, texts.high);
 }
 
 // Constants emit no code: their bytes are bound to immediate texts.
@@ -83,9 +109,7 @@ TypeCode generateConstant(const ExprNode* node)
     bool decimal = value >= DECIMAL_LOW && value <= DECIMAL_HIGH;
     if (node->op == CCONST) {
         pushSlot(2);
-        char text[CONSTANT_TEXT_SIZE];
-        formatText(text, sizeof text, "#>%d", value);
-        bindRegister(start, text);
+        bindRegister(start, constantTexts(value, true).low);  // "#>%d" at any value
         return 3;
     }
     if (node->op == ICONST) {

@@ -20,11 +20,144 @@ void pushSlot(int width)
     tempCounter += width;
 }
 
-void bindName(int number, const char* format, const char* name)
+// The operand texts of the bytes of a scalar variable, low byte first:
+// through X in the stack page for a frame variable, the assembler name
+// itself otherwise. Returns how many bytes (1, 2 or 4), 0 for a type that
+// has no size.
+constexpr int SCALAR_BYTES = 4;
+using ScalarTexts = char[SCALAR_BYTES][VARIABLE_TEXT_SIZE];
+
+int scalarTexts(TypeCode type, const char* name, ScalarTexts& texts)
 {
-    char text[VARIABLE_TEXT_SIZE];
-    formatText(text, sizeof text, format, name);
-    bindRegister(number, text);
+    int base = baseType(type);
+    int count;
+    if ((base == 1 || base == 3) && (type & POINTER) == 0)
+        count = 1;
+    else if (base == 4 || (type & POINTER) != 0)
+        count = 2;
+    else if (base == 5 || base == 6)
+        count = 4;
+    else
+        return 0;
+    if (type & FRAME) {
+        formatText(texts[0], VARIABLE_TEXT_SIZE, "$0100+%s,X", name);
+        if (count > 1)
+            formatText(texts[1], VARIABLE_TEXT_SIZE, "$0101+%s,X", name);
+        if (count > 2) {
+            formatText(texts[2], VARIABLE_TEXT_SIZE, "$0102+%s,X", name);
+            formatText(texts[3], VARIABLE_TEXT_SIZE, "$0103+%s,X", name);
+        }
+    } else {
+        formatText(texts[0], VARIABLE_TEXT_SIZE, "%s", name);
+        if (count > 1)
+            formatText(texts[1], VARIABLE_TEXT_SIZE, "%s+1", name);
+        if (count > 2) {
+            formatText(texts[2], VARIABLE_TEXT_SIZE, "%s+2", name);
+            formatText(texts[3], VARIABLE_TEXT_SIZE, "%s+3", name);
+        }
+    }
+    return count;
+}
+
+// Pushes the slot of a scalar of count bytes and binds its bytes to texts.
+void bindScalar(int count, const char* const* texts)
+{
+    int tc = tempCounter;
+    pushSlot(count == 4 ? 4 : 2);
+    for (int k = 0; k < count; k++)
+        bindRegister(tc + k, texts[k]);
+}
+
+// The operand texts of a scalar variable are the same at every use, and
+// building them (the assembler name, then each text) was a large part of
+// the compile time: they are kept per symbol slot, together with what they
+// were built from: the entry's name, owner and type, and the owner's name.
+// A slot's texts are used again only while all of that is unchanged,
+// compared by content, so a slot taken by another symbol, or the same
+// spelling in a table started afresh, is never given stale texts. Only
+// symbols with at most one owner are kept (every local has exactly one).
+// The texts live in a store taken in order; when it is full, all are
+// dropped and built anew.
+constexpr int KEPT_TEXT_STORE_SIZE = 1 << 18;
+char keptTextStore[KEPT_TEXT_STORE_SIZE];
+int keptTextUsed;
+
+struct KeptScalar {
+    const char* name;       // nullptr: nothing kept
+    const char* ownerName;  // nullptr without an owner
+    int32_t owner;
+    TypeCode type;
+    int count;
+    int nameAt;             // copies of the two names, then the texts, in the store
+    int ownerNameAt;
+    int textAt[SCALAR_BYTES];
+};
+KeptScalar keptScalars[SYMBOL_TABLE_SIZE];
+
+// The kept texts of symbol, or nullptr when there are none or they no
+// longer match the entry.
+const KeptScalar* keptTextsOf(int32_t symbol)
+{
+    const KeptScalar& kept = keptScalars[symbol];
+    const SymbolEntry& entry = symbolAt(symbol);
+    if (kept.name == nullptr || entry.name != kept.name || entry.owner != kept.owner ||
+        entry.type != kept.type || strcmp(entry.name, keptTextStore + kept.nameAt) != 0)
+        return nullptr;
+    if (kept.owner != 0) {
+        const SymbolEntry& owner = symbolAt(kept.owner);
+        if (owner.name != kept.ownerName || owner.owner != 0 ||
+            strcmp(owner.name, keptTextStore + kept.ownerNameAt) != 0)
+            return nullptr;
+    }
+    return &kept;
+}
+
+// Copies text into the store; -1 when it is full.
+int keepText(const char* text)
+{
+    size_t length = strlen(text);
+    if (static_cast<size_t>(keptTextUsed) + length + 1 > KEPT_TEXT_STORE_SIZE)
+        return -1;
+    int at = keptTextUsed;
+    memcpy(keptTextStore + at, text, length + 1);
+    keptTextUsed += static_cast<int>(length) + 1;
+    return at;
+}
+
+void keepScalarTexts(int32_t symbol, const ScalarTexts& texts, int count)
+{
+    const SymbolEntry& entry = symbolAt(symbol);
+    KeptScalar& kept = keptScalars[symbol];
+    kept.name = nullptr;
+    if (entry.owner != 0 && symbolAt(entry.owner).owner != 0)
+        return;
+    int at[2 + SCALAR_BYTES];
+    const char* ownerName = entry.owner != 0 ? symbolAt(entry.owner).name : "";
+    for (int attempt = 0; attempt < 2; attempt++) {
+        bool full = false;
+        at[0] = keepText(entry.name);
+        at[1] = keepText(ownerName);
+        for (int k = 0; k < count; k++)
+            at[2 + k] = keepText(texts[k]);
+        for (int k = 0; k < 2 + count; k++)
+            full = full || at[k] < 0;
+        if (!full)
+            break;
+        if (attempt == 1)
+            return;
+        for (KeptScalar& any : keptScalars)
+            any.name = nullptr;
+        keptTextUsed = 0;
+    }
+    kept.ownerName = entry.owner != 0 ? ownerName : nullptr;
+    kept.owner = entry.owner;
+    kept.type = entry.type;
+    kept.count = count;
+    kept.nameAt = at[0];
+    kept.ownerNameAt = at[1];
+    for (int k = 0; k < count; k++)
+        kept.textAt[k] = at[2 + k];
+    kept.name = entry.name;
 }
 
 // A constant symbol is an immediate operand: it is bound exactly as a
@@ -46,62 +179,49 @@ TypeCode compileConstant(const SymbolEntry& entry)
     return type;
 }
 
-// A frame variable is addressed through X in the stack page.
-void compileFrameVariable(TypeCode type, const char* name)
+// A scalar variable: its bytes are bound to their operand texts, the kept
+// ones when they still match the symbol.
+void compileScalar(int32_t symbol, TypeCode type)
 {
-    int tc = tempCounter;
-    int base = baseType(type);
-    if (type & ARRAY) {
-        releaseRegister(tc);
-        const char* a4 = wordOperand(tc);
-        const char* a2 = wordOperand(tc);
-        emit(" TXA\n CLC\n ADC #>%s\n STA %s\n LDA #<$0100\n ADC #<%s+1\n STA %s+1\n",
-             name, a2, name, a4);
-        pushSlot(2);
-    } else if ((base == 1 || base == 3) && (type & POINTER) == 0) {
-        pushSlot(2);
-        bindName(tc, "$0100+%s,X", name);
-    } else if (base == 4 || (type & POINTER) != 0) {
-        pushSlot(2);
-        bindName(tc, "$0100+%s,X", name);
-        bindName(tc + 1, "$0101+%s,X", name);
-    } else if (base == 5 || base == 6) {
-        pushSlot(4);
-        bindName(tc, "$0100+%s,X", name);
-        bindName(tc + 1, "$0101+%s,X", name);
-        bindName(tc + 2, "$0102+%s,X", name);
-        bindName(tc + 3, "$0103+%s,X", name);
-    } else {
-        fatalError("error: undefined type");
+    const char* texts[SCALAR_BYTES];
+    const KeptScalar* kept = keptTextsOf(symbol);
+    if (kept != nullptr) {
+        for (int k = 0; k < kept->count; k++)
+            texts[k] = keptTextStore + kept->textAt[k];
+        bindScalar(kept->count, texts);
+        return;
     }
+    const char* name = assemblerName(symbol);
+    ScalarTexts built;
+    int count = scalarTexts(type, name, built);
+    if (count == 0)
+        fatalError("error: undefined type");
+    for (int k = 0; k < count; k++)
+        texts[k] = built[k];
+    bindScalar(count, texts);
+    keepScalarTexts(symbol, built, count);
 }
 
-void compileGlobalVariable(TypeCode type, const char* name)
+// The address of a frame array: through X in the stack page.
+void compileFrameArray(const char* name)
 {
     int tc = tempCounter;
-    int base = baseType(type);
-    if (type & ARRAY) {
-        releaseRegister(tc);
-        const char* a4 = wordOperand(tc);
-        const char* a3 = wordOperand(tc);
-        emit(" LDY #>%s\n LDA #<%s\n STY %s\n STA %s+1\n", name, name, a3, a4);
-        pushSlot(2);
-    } else if ((base == 1 || base == 3) && (type & POINTER) == 0) {
-        pushSlot(2);
-        bindName(tc, "%s", name);
-    } else if (base == 4 || (type & POINTER) != 0) {
-        pushSlot(2);
-        bindName(tc, "%s", name);
-        bindName(tc + 1, "%s+1", name);
-    } else if (base == 5 || base == 6) {
-        pushSlot(4);
-        bindName(tc, "%s", name);
-        bindName(tc + 1, "%s+1", name);
-        bindName(tc + 2, "%s+2", name);
-        bindName(tc + 3, "%s+3", name);
-    } else {
-        fatalError("error: undefined type");
-    }
+    releaseRegister(tc);
+    const char* a4 = wordOperand(tc);
+    const char* a2 = wordOperand(tc);
+    emit(" TXA\n CLC\n ADC #>%s\n STA %s\n LDA #<$0100\n ADC #<%s+1\n STA %s+1\n",
+         name, a2, name, a4);
+    pushSlot(2);
+}
+
+void compileGlobalArray(const char* name)
+{
+    int tc = tempCounter;
+    releaseRegister(tc);
+    const char* a4 = wordOperand(tc);
+    const char* a3 = wordOperand(tc);
+    emit(" LDY #>%s\n LDA #<%s\n STY %s\n STA %s+1\n", name, name, a3, a4);
+    pushSlot(2);
 }
 
 // Loads the element whose address is in the word at tc into the slot at
@@ -326,8 +446,13 @@ TypeCode compileIdentifier(int32_t symbol, ExprNode* postfix)
     TypeCode type = entry.type;
     if (postfix != nullptr && postfix->op == LPAREN)
         return compileCallValue(symbol, type, postfix->left);
+    bool element = postfix != nullptr && postfix->op == LBRACKET;
+    if (!element && (type & (CONST | ARRAY)) == 0) {
+        compileScalar(symbol, type);
+        return type;
+    }
     const char* name = assemblerName(symbol);
-    if (postfix != nullptr && postfix->op == LBRACKET) {
+    if (element) {
         // assemblerName hands out a buffer that later lookups reuse, and the
         // index expression may name other symbols.
         char copy[NAME_BUFFER_SIZE];
@@ -337,8 +462,8 @@ TypeCode compileIdentifier(int32_t symbol, ExprNode* postfix)
     if (type & CONST)
         return compileConstant(entry);
     if (type & FRAME)
-        compileFrameVariable(type, name);
+        compileFrameArray(name);
     else
-        compileGlobalVariable(type, name);
+        compileGlobalArray(name);
     return type;
 }

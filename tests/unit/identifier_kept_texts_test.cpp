@@ -1,0 +1,124 @@
+// The operand texts of a variable are built at its first use and used again
+// after; they must follow the symbol, never the slot it sits in: a slot taken
+// by another local, the same spelling in another function, a table started
+// afresh with names at the same places, a changed type.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "decl/decl.h"
+#include "expr/expr.h"
+#include "output/output.h"
+#include "symbols/symbols.h"
+
+namespace {
+
+class KeptTexts : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        outputFile = tmpfile();
+        ASSERT_NE(outputFile, nullptr);
+        flushRegisters(32);
+        initSymbolTable();
+        tempCounter = FIRST_TEMP;
+    }
+    void TearDown() override
+    {
+        flushRegisters(32);
+        flushOutput();
+        fclose(outputFile);
+        outputFile = nullptr;
+    }
+    // The texts bound by one use of symbol, low byte first.
+    std::string use(int32_t symbol, int count)
+    {
+        tempCounter = FIRST_TEMP;
+        compileIdentifier(symbol, nullptr);
+        std::string texts;
+        for (int k = 0; k < count; k++) {
+            if (k > 0)
+                texts += ' ';
+            texts += byteOperand(FIRST_TEMP + k, true);
+        }
+        tempCounter = FIRST_TEMP;
+        return texts;
+    }
+    int32_t declare(const char* name, TypeCode type)
+    {
+        int32_t symbol = insertSymbol(name, ID);
+        symbolAt(symbol).type = type;
+        return symbol;
+    }
+    void openFunction()
+    {
+        symbolTable.scopeDepth += 1;
+        symbolTable.scopeTop[symbolTable.scopeDepth] = symbolTable.scopeTop[symbolTable.scopeDepth - 1];
+    }
+    void closeFunction()
+    {
+        symbolTable.scopeTop[symbolTable.scopeDepth] = 0;
+        symbolTable.scopeDepth -= 1;
+    }
+};
+
+}  // namespace
+
+TEST_F(KeptTexts, ALaterUseBindsTheSameTexts)
+{
+    int32_t total = declare("total", 4);
+    EXPECT_EQ(use(total, 2), "TOTAL TOTAL+1");
+    EXPECT_EQ(use(total, 2), "TOTAL TOTAL+1");
+    int32_t f = declare("f", FUNCTION | 4);
+    (void)f;
+    openFunction();
+    int32_t count = declare("count", FRAME | SIGNED | 4);
+    EXPECT_EQ(use(count, 2), "$0100+COUNTZF,X $0101+COUNTZF,X");
+    EXPECT_EQ(use(count, 2), "$0100+COUNTZF,X $0101+COUNTZF,X");
+}
+
+TEST_F(KeptTexts, ASlotTakenByAnotherLocalGetsItsOwnTexts)
+{
+    declare("f", FUNCTION | 4);
+    openFunction();
+    int32_t first = declare("a", FRAME | 4);
+    EXPECT_EQ(use(first, 2), "$0100+AZF,X $0101+AZF,X");
+    closeFunction();
+    openFunction();
+    int32_t second = declare("b", FRAME | 3);
+    ASSERT_EQ(second, first);
+    EXPECT_EQ(use(second, 1), "$0100+BZF,X");
+    closeFunction();
+    declare("g", FUNCTION | 4);
+    openFunction();
+    int32_t third = declare("a", FRAME | 4);
+    EXPECT_EQ(use(third, 2), "$0100+AZG,X $0101+AZG,X");
+}
+
+TEST_F(KeptTexts, ATableStartedAfreshIsNotTakenForTheOldOne)
+{
+    declare("f", FUNCTION | 4);
+    openFunction();
+    int32_t old = declare("xy", FRAME | 4);
+    EXPECT_EQ(use(old, 2), "$0100+XYZF,X $0101+XYZF,X");
+    // The same lengths of names put the new ones at the same places of the
+    // name store and in the same slots.
+    initSymbolTable();
+    declare("g", FUNCTION | 4);
+    openFunction();
+    int32_t fresh = declare("uv", FRAME | 4);
+    ASSERT_EQ(fresh, old);
+    ASSERT_EQ(symbolAt(fresh).name, symbolAt(old).name);
+    EXPECT_EQ(use(fresh, 2), "$0100+UVZG,X $0101+UVZG,X");
+}
+
+TEST_F(KeptTexts, AChangedTypeBindsTheTextsOfTheNewType)
+{
+    int32_t value = declare("value", 4);
+    EXPECT_EQ(use(value, 2), "VALUE VALUE+1");
+    symbolAt(value).type = 5;
+    EXPECT_EQ(use(value, 4), "VALUE VALUE+1 VALUE+2 VALUE+3");
+    symbolAt(value).type = FRAME | 3;
+    EXPECT_EQ(use(value, 1), "$0100+VALUE,X");
+}
