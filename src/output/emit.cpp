@@ -29,7 +29,7 @@ constexpr size_t FORMATTED_LIMIT = TEMPLATE_LENGTH + (TEMPLATE_PIECES - 1) * TEX
 // emit formats straight into this buffer, which goes to the file in big
 // writes when the room left is less than one template may need and when
 // flushOutput is called.
-constexpr size_t OUTPUT_BUFFER_SIZE = 1 << 16;
+constexpr size_t OUTPUT_BUFFER_SIZE = 1 << 18;
 static_assert(OUTPUT_BUFFER_SIZE >= 2 * FORMATTED_LIMIT, "a template always fits after a flush");
 char outputBuffer[OUTPUT_BUFFER_SIZE];
 size_t outputUsed;
