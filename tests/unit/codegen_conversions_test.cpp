@@ -4,11 +4,11 @@
 // whatever the sign of the value.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 #include "expr/expr.h"
 #include "output/output.h"
+#include "output_capture.h"
 #include "stmt/stmt.h"
 
 namespace {
@@ -17,8 +17,7 @@ class Conversions : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        outputFile = tmpfile();
-        ASSERT_NE(outputFile, nullptr);
+        ASSERT_TRUE(startOutputCapture());
         flushRegisters(32);
         tempCounter = FIRST_TEMP;
         labelCounter = 1;
@@ -26,31 +25,7 @@ protected:
     void TearDown() override
     {
         flushRegisters(32);
-        flushOutput();
-        fclose(outputFile);
-        outputFile = nullptr;
-    }
-    std::string written()
-    {
-        flushOutput();  // emit keeps its text in a buffer until flushed
-        fflush(outputFile);
-        long end = ftell(outputFile);
-        std::string text(static_cast<size_t>(end), '\0');
-        rewind(outputFile);
-        size_t got = fread(text.data(), 1, text.size(), outputFile);
-        text.resize(got);
-        fseek(outputFile, 0, SEEK_END);
-        return text;
-    }
-    std::string boundTexts(int first, int count)
-    {
-        std::string texts;
-        for (int k = 0; k < count; k++) {
-            if (k > 0)
-                texts += ' ';
-            texts += byteOperand(first + k, true);
-        }
-        return texts;
+        stopOutputCapture();
     }
 };
 
@@ -89,7 +64,7 @@ TEST_F(Conversions, FloatingConversionsWriteNothingAndPushNoSlot)
         EXPECT_EQ(boundTexts(FIRST_TEMP, 2), "BL BH") << kind;
         deleteTree(conversion);
     }
-    EXPECT_EQ(written(), "");
+    EXPECT_EQ(writtenOutput(), "");
 }
 
 TEST_F(Conversions, WideningFillsWithZeroWhateverTheSign)
@@ -97,14 +72,14 @@ TEST_F(Conversions, WideningFillsWithZeroWhateverTheSign)
     ExprNode* toLong = node(INT_TO_LONG, constant(ICONST, -5));
     EXPECT_EQ(baseType(generateExpression(toLong)), 5);
     EXPECT_EQ(tempCounter, 38);
-    EXPECT_EQ(written(), " LDA #0\n STA CX\n STA CX+1\n");
+    EXPECT_EQ(writtenOutput(), " LDA #0\n STA CX\n STA CX+1\n");
     EXPECT_EQ(boundTexts(34, 2), "#>-5 #<-5");
 
     ExprNode* toInt = node(CHAR_TO_INT, constant(CCONST, -1));
     tempCounter = 34;
     EXPECT_EQ(baseType(generateExpression(toInt)), 4);
     EXPECT_EQ(tempCounter, 36);
-    EXPECT_EQ(written(), " LDA #0\n STA CX\n STA CX+1\n LDA #0\n STA BH\n");
+    EXPECT_EQ(writtenOutput(), " LDA #0\n STA CX\n STA CX+1\n LDA #0\n STA BH\n");
     EXPECT_EQ(boundTexts(34, 1), "#>-1");
     deleteTree(toLong);
     deleteTree(toInt);
@@ -143,7 +118,7 @@ TEST_F(Conversions, BoolToLongMasksBitZeroThenClearsTheOtherBytes)
     ExprNode* wide = node(BOOL_TO_LONG, node(EQ, constant(CCONST, 1), constant(CCONST, 2)));
     EXPECT_EQ(generateExpression(wide), 5);
     EXPECT_EQ(tempCounter, 38);
-    EXPECT_EQ(written(),
+    EXPECT_EQ(writtenOutput(),
               " LDA #>1\n SEC\n SBC #>2\n BEQ LL1\n"
               "LL2 EQU *\n LDA #$0FF\nLL1 EQU *\n EOR #$0FF\n STA BL\n"
               " LDA BX\n AND #1\n STA BX\n LDA #0\n STA BX+1\n"
@@ -161,7 +136,7 @@ TEST_F(Conversions, CastsOfALongKeepItsLowerWordAndItsFlags)
     EXPECT_EQ(generateExpression(toChar), SIGNED | 3);
     EXPECT_EQ(tempCounter, 38);
     EXPECT_EQ(boundTexts(36, 1), "#>$0001");
-    EXPECT_EQ(written(), "");
+    EXPECT_EQ(writtenOutput(), "");
     deleteTree(toInt);
     deleteTree(toChar);
 }

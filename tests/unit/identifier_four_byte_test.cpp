@@ -5,13 +5,13 @@
 // hand; the expected texts are the templates of the element reads.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 #include "decl/decl.h"
 #include "driver/driver.h"
 #include "expr/expr.h"
 #include "output/output.h"
+#include "output_capture.h"
 #include "stmt/stmt.h"
 #include "symbols/symbols.h"
 
@@ -21,8 +21,7 @@ class LongIdentifiers : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        outputFile = tmpfile();
-        ASSERT_NE(outputFile, nullptr);
+        ASSERT_TRUE(startOutputCapture());
         flushRegisters(32);
         initSymbolTable();
         tempCounter = FIRST_TEMP;
@@ -34,32 +33,7 @@ protected:
         optimizeFlag = savedOptimize;
         flushRegisters(32);
         deleteTree(root);
-        flushOutput();
-        fclose(outputFile);
-        outputFile = nullptr;
-    }
-    std::string written()
-    {
-        flushOutput();  // emit keeps its text in a buffer until flushed
-        fflush(outputFile);
-        long end = ftell(outputFile);
-        std::string text(static_cast<size_t>(end), '\0');
-        rewind(outputFile);
-        size_t got = fread(text.data(), 1, text.size(), outputFile);
-        text.resize(got);
-        fseek(outputFile, 0, SEEK_END);
-        return text;
-    }
-    // The pending texts of bytes first .. first + count - 1, used in place.
-    std::string boundTexts(int first, int count)
-    {
-        std::string texts;
-        for (int k = 0; k < count; k++) {
-            if (k > 0)
-                texts += ' ';
-            texts += byteOperand(first + k, true);
-        }
-        return texts;
+        stopOutputCapture();
     }
     int32_t declare(const char* name, TypeCode type, int32_t value = 0)
     {
@@ -113,7 +87,7 @@ TEST_F(LongIdentifiers, GlobalAndFrameVariablesBindFourBytes)
     EXPECT_EQ(generateExpression(frame), FRAME | SIGNED | 5);
     EXPECT_EQ(tempCounter, 42);
     EXPECT_EQ(boundTexts(38, 4), "$0100+LOCAL,X $0101+LOCAL,X $0102+LOCAL,X $0103+LOCAL,X");
-    EXPECT_EQ(written(), "");
+    EXPECT_EQ(writtenOutput(), "");
     deleteTree(frame);
 }
 
@@ -130,7 +104,7 @@ TEST_F(LongIdentifiers, ConstantsBindTheirLowerThenUpperHalf)
     ExprNode* small = identifier(negative);
     generateExpression(small);
     EXPECT_EQ(boundTexts(38, 4), "#>-5 #<-5 #>-1 #<-1");
-    EXPECT_EQ(written(), "");
+    EXPECT_EQ(writtenOutput(), "");
     deleteTree(small);
 }
 
@@ -141,8 +115,8 @@ TEST_F(LongIdentifiers, ConstantIndexIsPartOfTheAddressUnderOptimisation)
     root = identifier(table, intConstant(3));
     EXPECT_EQ(generateExpression(root), 5);
     EXPECT_EQ(tempCounter, 38);
-    EXPECT_EQ(written(), std::string(" LDY #>TABLE+12\n LDA #<TABLE+12\n STY DX\n STA DX+1\n") +
-                             LONG_READ_THROUGH_DX);
+    EXPECT_EQ(writtenOutput(), std::string(" LDY #>TABLE+12\n LDA #<TABLE+12\n STY DX\n STA DX+1\n") +
+                                   LONG_READ_THROUGH_DX);
 }
 
 TEST_F(LongIdentifiers, ComputedIndexIsScaledByFourAndThePointerCopied)
@@ -152,13 +126,13 @@ TEST_F(LongIdentifiers, ComputedIndexIsScaledByFourAndThePointerCopied)
     root = identifier(table, identifier(index));
     EXPECT_EQ(generateExpression(root), 5);
     EXPECT_EQ(tempCounter, 38);
-    EXPECT_EQ(written(), std::string(" LDY #>TABLE\n LDA #<TABLE\n STY BX\n STA BX+1\n"
-                                     " LDA I\n STA CL\n LDA I+1\n STA CH\n"
-                                     " ASL CX\n ROL CX+1\n ASL CX\n ROL CX+1\n"
-                                     " LDA BL\n CLC\n ADC CL\n STA BL\n"
-                                     " LDA BH\n ADC CH\n STA BH\n"
-                                     " LDY BX\n LDA BX+1\n STY DX\n STA DX+1\n") +
-                             LONG_READ_THROUGH_DX);
+    EXPECT_EQ(writtenOutput(), std::string(" LDY #>TABLE\n LDA #<TABLE\n STY BX\n STA BX+1\n"
+                                           " LDA I\n STA CL\n LDA I+1\n STA CH\n"
+                                           " ASL CX\n ROL CX+1\n ASL CX\n ROL CX+1\n"
+                                           " LDA BL\n CLC\n ADC CL\n STA BL\n"
+                                           " LDA BH\n ADC CH\n STA BH\n"
+                                           " LDY BX\n LDA BX+1\n STY DX\n STA DX+1\n") +
+                                   LONG_READ_THROUGH_DX);
 }
 
 TEST_F(LongIdentifiers, WithoutOptimisationAConstantIndexIsComputed)
@@ -167,11 +141,11 @@ TEST_F(LongIdentifiers, WithoutOptimisationAConstantIndexIsComputed)
     int32_t table = declare("table", ARRAY | 5);
     root = identifier(table, intConstant(1));
     generateExpression(root);
-    EXPECT_EQ(written(), std::string(" LDY #>TABLE\n LDA #<TABLE\n STY BX\n STA BX+1\n"
-                                     " LDA #>1\n STA CL\n LDA #<1\n STA CH\n"
-                                     " ASL CX\n ROL CX+1\n ASL CX\n ROL CX+1\n"
-                                     " LDA BL\n CLC\n ADC CL\n STA BL\n"
-                                     " LDA BH\n ADC CH\n STA BH\n"
-                                     " LDY BX\n LDA BX+1\n STY DX\n STA DX+1\n") +
-                             LONG_READ_THROUGH_DX);
+    EXPECT_EQ(writtenOutput(), std::string(" LDY #>TABLE\n LDA #<TABLE\n STY BX\n STA BX+1\n"
+                                           " LDA #>1\n STA CL\n LDA #<1\n STA CH\n"
+                                           " ASL CX\n ROL CX+1\n ASL CX\n ROL CX+1\n"
+                                           " LDA BL\n CLC\n ADC CL\n STA BL\n"
+                                           " LDA BH\n ADC CH\n STA BH\n"
+                                           " LDY BX\n LDA BX+1\n STY DX\n STA DX+1\n") +
+                                   LONG_READ_THROUGH_DX);
 }

@@ -4,12 +4,12 @@
 // afresh with names at the same places, a changed type.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 #include "decl/decl.h"
 #include "expr/expr.h"
 #include "output/output.h"
+#include "output_capture.h"
 #include "symbols/symbols.h"
 
 namespace {
@@ -18,8 +18,7 @@ class KeptTexts : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        outputFile = tmpfile();
-        ASSERT_NE(outputFile, nullptr);
+        ASSERT_TRUE(startOutputCapture());
         flushRegisters(32);
         initSymbolTable();
         tempCounter = FIRST_TEMP;
@@ -27,21 +26,14 @@ protected:
     void TearDown() override
     {
         flushRegisters(32);
-        flushOutput();
-        fclose(outputFile);
-        outputFile = nullptr;
+        stopOutputCapture();
     }
     // The texts bound by one use of symbol, low byte first.
     std::string use(int32_t symbol, int count)
     {
         tempCounter = FIRST_TEMP;
         compileIdentifier(symbol, nullptr);
-        std::string texts;
-        for (int k = 0; k < count; k++) {
-            if (k > 0)
-                texts += ' ';
-            texts += byteOperand(FIRST_TEMP + k, true);
-        }
+        std::string texts = boundTexts(FIRST_TEMP, count);
         tempCounter = FIRST_TEMP;
         return texts;
     }

@@ -6,13 +6,13 @@
 // long argument.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 #include "decl/decl.h"
 #include "driver/driver.h"
 #include "expr/expr.h"
 #include "output/output.h"
+#include "output_capture.h"
 #include "stmt/stmt.h"
 #include "symbols/symbols.h"
 
@@ -22,8 +22,7 @@ class LongOperands : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        outputFile = tmpfile();
-        ASSERT_NE(outputFile, nullptr);
+        ASSERT_TRUE(startOutputCapture());
         flushRegisters(32);
         initSymbolTable();
         wide = insertSymbol("wide", ID);
@@ -43,21 +42,7 @@ protected:
         mulDivMode = savedMode;
         flushRegisters(32);
         deleteTree(root);
-        flushOutput();
-        fclose(outputFile);
-        outputFile = nullptr;
-    }
-    std::string written()
-    {
-        flushOutput();  // emit keeps its text in a buffer until flushed
-        fflush(outputFile);
-        long end = ftell(outputFile);
-        std::string text(static_cast<size_t>(end), '\0');
-        rewind(outputFile);
-        size_t got = fread(text.data(), 1, text.size(), outputFile);
-        text.resize(got);
-        fseek(outputFile, 0, SEEK_END);
-        return text;
+        stopOutputCapture();
     }
     ExprNode* identifier(int32_t symbol)
     {
@@ -104,9 +89,9 @@ TEST_F(LongOperands, ConstantShiftByThreeLoopsOnACounter)
     root = binary(SHL, identifier(wide), longConstant(3));
     EXPECT_EQ(generateExpression(root), 5);
     flushRegisters(tempCounter);
-    EXPECT_EQ(written(), std::string(" LDA #>3\n STA DL\n") + WIDE_LOADS +
-                             "LL1 EQU *\n ASL BX\n ROL BX+1\n ROL BX+2\n ROL BX+3\n"
-                             " DEC DL\n BNE LL1\n");
+    EXPECT_EQ(writtenOutput(), std::string(" LDA #>3\n STA DL\n") + WIDE_LOADS +
+                                   "LL1 EQU *\n ASL BX\n ROL BX+1\n ROL BX+2\n ROL BX+3\n"
+                                   " DEC DL\n BNE LL1\n");
     EXPECT_EQ(tempCounter, 38);
     EXPECT_EQ(labelCounter, 2);
 }
@@ -117,9 +102,9 @@ TEST_F(LongOperands, ConstantShiftByTwoIsUnrolled)
     root = binary(SHR, identifier(wide), longConstant(2));
     generateExpression(root);
     flushRegisters(tempCounter);
-    EXPECT_EQ(written(), std::string(WIDE_LOADS) +
-                             " LSR BX+3\n ROR BX+2\n ROR BX+1\n ROR BX\n"
-                             " LSR BX+3\n ROR BX+2\n ROR BX+1\n ROR BX\n");
+    EXPECT_EQ(writtenOutput(), std::string(WIDE_LOADS) +
+                                   " LSR BX+3\n ROR BX+2\n ROR BX+1\n ROR BX\n"
+                                   " LSR BX+3\n ROR BX+2\n ROR BX+1\n ROR BX\n");
     EXPECT_EQ(tempCounter, 38);
     EXPECT_EQ(labelCounter, 2);
 }
@@ -131,7 +116,7 @@ TEST_F(LongOperands, ConstantShiftCountIsMaskedToFiveBits)
     root = binary(SHL, identifier(wide), longConstant(33));
     generateExpression(root);
     flushRegisters(tempCounter);
-    EXPECT_EQ(written(), std::string(WIDE_LOADS) + " ASL BX\n ROL BX+1\n ROL BX+2\n ROL BX+3\n");
+    EXPECT_EQ(writtenOutput(), std::string(WIDE_LOADS) + " ASL BX\n ROL BX+1\n ROL BX+2\n ROL BX+3\n");
 }
 
 // Without -O the constant count is generated, and the loop reads its low byte.
@@ -141,11 +126,11 @@ TEST_F(LongOperands, ConstantShiftWithoutOptimisationIsACountedLoop)
     root = binary(SHL, identifier(wide), longConstant(3));
     generateExpression(root);
     flushRegisters(tempCounter);
-    EXPECT_EQ(written(), std::string(WIDE_LOADS) +
-                             " LDA #>3\n STA DL\n LDA #<3\n STA DH\n LDA #>0\n STA AL\n"
-                             " LDA #<0\n STA AH\n"
-                             "LL1 EQU *\n ASL BX\n ROL BX+1\n ROL BX+2\n ROL BX+3\n"
-                             " DEC DL\n BNE LL1\n");
+    EXPECT_EQ(writtenOutput(), std::string(WIDE_LOADS) +
+                                   " LDA #>3\n STA DL\n LDA #<3\n STA DH\n LDA #>0\n STA AL\n"
+                                   " LDA #<0\n STA AH\n"
+                                   "LL1 EQU *\n ASL BX\n ROL BX+1\n ROL BX+2\n ROL BX+3\n"
+                                   " DEC DL\n BNE LL1\n");
     EXPECT_EQ(tempCounter, 38);
 }
 
@@ -157,9 +142,9 @@ TEST_F(LongOperands, ProductLoadsAllFourMultiplierBytes)
     mulDivMode = 1;
     root = binary(STAR, identifier(wide), identifier(other));
     EXPECT_EQ(generateExpression(root), 5);
-    const std::string beforeLoop = written();
+    const std::string beforeLoop = writtenOutput();
     flushRegisters(tempCounter);
-    EXPECT_EQ(written(), beforeLoop);
+    EXPECT_EQ(writtenOutput(), beforeLoop);
     const std::string loads = std::string(WIDE_LOADS) +
                               " LDA OTHER\n STA DL\n LDA OTHER+1\n STA DH\n"
                               " LDA OTHER+2\n STA AL\n LDA OTHER+3\n STA AH\n";
@@ -180,16 +165,16 @@ TEST_F(LongOperands, HelperCallPushesBothWordsOfTheRightOperand)
     root = binary(STAR, identifier(wide), identifier(other));
     generateExpression(root);
     flushRegisters(tempCounter);
-    EXPECT_EQ(written(), std::string(WIDE_LOADS) +
-                             " LDA CX+1\n PHA\n LDA CX\n PHA\n"
-                             " LDA BX+1\n PHA\n LDA BX\n PHA\n"
-                             " LDA OTHER+2\n STA AL\n LDA OTHER+3\n STA AH\n"
-                             " LDA OTHER\n STA DL\n LDA OTHER+1\n STA DH\n"
-                             " LDA DX+1\n PHA\n LDA DX\n PHA\n LDA AX+1\n PHA\n LDA AX\n PHA\n"
-                             " JSR ZMUL32HELPER\n STX BP\n TSX\n INX\n INX\n INX\n INX\n TXS\n"
-                             " LDX BP\n"
-                             " LDA BX\n STA DX\n LDA BX+1\n STA DX+1\n"
-                             " PLA\n STA BX\n PLA\n STA BX+1\n PLA\n STA CX\n PLA\n STA CX+1\n");
+    EXPECT_EQ(writtenOutput(), std::string(WIDE_LOADS) +
+                                   " LDA CX+1\n PHA\n LDA CX\n PHA\n"
+                                   " LDA BX+1\n PHA\n LDA BX\n PHA\n"
+                                   " LDA OTHER+2\n STA AL\n LDA OTHER+3\n STA AH\n"
+                                   " LDA OTHER\n STA DL\n LDA OTHER+1\n STA DH\n"
+                                   " LDA DX+1\n PHA\n LDA DX\n PHA\n LDA AX+1\n PHA\n LDA AX\n PHA\n"
+                                   " JSR ZMUL32HELPER\n STX BP\n TSX\n INX\n INX\n INX\n INX\n TXS\n"
+                                   " LDX BP\n"
+                                   " LDA BX\n STA DX\n LDA BX+1\n STA DX+1\n"
+                                   " PLA\n STA BX\n PLA\n STA BX+1\n PLA\n STA CX\n PLA\n STA CX+1\n");
     EXPECT_EQ(tempCounter, 38);
     EXPECT_EQ(labelCounter, 3);
 }
@@ -201,9 +186,9 @@ TEST_F(LongOperands, LongArgumentIsPushedAsFourBytes)
     root->op = COMMA;
     root->left = identifier(wide);
     compileCall(take, root);
-    EXPECT_EQ(written(), std::string(WIDE_LOADS) +
-                             " LDA CH\n PHA\n LDA CL\n PHA\n LDA BH\n PHA\n LDA BL\n PHA\n"
-                             " JSR ZTAKE\n STX BP\n TSX\n TXA\n CLC\n ADC #$04\n TAX\n TXS\n"
-                             " LDX BP\n");
+    EXPECT_EQ(writtenOutput(), std::string(WIDE_LOADS) +
+                                   " LDA CH\n PHA\n LDA CL\n PHA\n LDA BH\n PHA\n LDA BL\n PHA\n"
+                                   " JSR ZTAKE\n STX BP\n TSX\n TXA\n CLC\n ADC #$04\n TAX\n TXS\n"
+                                   " LDX BP\n");
     EXPECT_EQ(tempCounter, FIRST_TEMP);
 }

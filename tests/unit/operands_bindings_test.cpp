@@ -4,11 +4,11 @@
 // fatal stop for register bytes past the block.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 #include "expr/expr.h"
 #include "output/output.h"
+#include "output_capture.h"
 
 namespace {
 
@@ -18,29 +18,13 @@ class Operands : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        outputFile = tmpfile();
-        ASSERT_NE(outputFile, nullptr);
+        ASSERT_TRUE(startOutputCapture());
         flushRegisters(32);
     }
     void TearDown() override
     {
         flushRegisters(32);
-        flushOutput();
-        fclose(outputFile);
-        outputFile = nullptr;
-    }
-    // Everything emitted so far.
-    std::string written()
-    {
-        flushOutput();  // emit keeps its text in a buffer until flushed
-        fflush(outputFile);
-        long end = ftell(outputFile);
-        std::string text(static_cast<size_t>(end), '\0');
-        rewind(outputFile);
-        size_t got = fread(text.data(), 1, text.size(), outputFile);
-        text.resize(got);
-        fseek(outputFile, 0, SEEK_END);
-        return text;
+        stopOutputCapture();
     }
 };
 
@@ -52,7 +36,7 @@ TEST_F(Operands, UseInPlaceConsumesTheBindingWithoutCode)
     EXPECT_STREQ(byteOperand(34, true), "TOTAL");
     EXPECT_STREQ(byteOperand(34, true), "BL");
     EXPECT_STREQ(byteOperand(34, false), "BL");
-    EXPECT_EQ(written(), "");
+    EXPECT_EQ(writtenOutput(), "");
 }
 
 TEST_F(Operands, LoadWritesTheBoundTextIntoTheByteRegister)
@@ -60,7 +44,7 @@ TEST_F(Operands, LoadWritesTheBoundTextIntoTheByteRegister)
     bindRegister(37, "#<1023");
     EXPECT_STREQ(byteOperand(37, false), "CH");
     EXPECT_STREQ(byteOperand(37, false), "CH");
-    EXPECT_EQ(written(), " LDA #<1023\n STA CH\n");
+    EXPECT_EQ(writtenOutput(), " LDA #<1023\n STA CH\n");
 }
 
 TEST_F(Operands, WordLoadsLowByteThenHighByteAndNamesTheWord)
@@ -68,16 +52,16 @@ TEST_F(Operands, WordLoadsLowByteThenHighByteAndNamesTheWord)
     bindRegister(38, "COUNT");
     bindRegister(39, "COUNT+1");
     EXPECT_STREQ(wordOperand(38), "DX");
-    EXPECT_EQ(written(), " LDA COUNT\n STA DL\n LDA COUNT+1\n STA DH\n");
+    EXPECT_EQ(writtenOutput(), " LDA COUNT\n STA DL\n LDA COUNT+1\n STA DH\n");
     EXPECT_STREQ(wordOperand(38), "DX");
-    EXPECT_EQ(written(), " LDA COUNT\n STA DL\n LDA COUNT+1\n STA DH\n");
+    EXPECT_EQ(writtenOutput(), " LDA COUNT\n STA DL\n LDA COUNT+1\n STA DH\n");
 }
 
 TEST_F(Operands, WordWithOnlyItsHighByteBound)
 {
     bindRegister(35, "#0");
     EXPECT_STREQ(wordOperand(34), "BX");
-    EXPECT_EQ(written(), " LDA #0\n STA BH\n");
+    EXPECT_EQ(writtenOutput(), " LDA #0\n STA BH\n");
 }
 
 TEST_F(Operands, UpperTemporariesAreNamedByNumberButLoadIntoTheBlockNames)
@@ -96,7 +80,7 @@ TEST_F(Operands, UpperTemporariesAreNamedByNumberButLoadIntoTheBlockNames)
     EXPECT_STREQ(byteOperand(42, false), "R2AH");
     EXPECT_STREQ(wordOperand(44), "R2CH");
     EXPECT_STREQ(wordOperand(46), "R2EH");
-    EXPECT_EQ(written(),
+    EXPECT_EQ(writtenOutput(),
               " LDA #>7\n STA R2A\n"
               " LDA X1\n STA R2C\n"
               " LDA $0100+IZMAIN,X\n STA R2E\n LDA $0101+IZMAIN,X\n STA R2F\n");
@@ -111,7 +95,7 @@ TEST_F(Operands, ReleaseDropsBothBytesOfTheWordSilently)
     EXPECT_STREQ(byteOperand(36, true), "CL");
     EXPECT_STREQ(byteOperand(37, true), "CH");
     EXPECT_STREQ(byteOperand(38, true), "B");
-    EXPECT_EQ(written(), "");
+    EXPECT_EQ(writtenOutput(), "");
 }
 
 TEST_F(Operands, FlushLoadsLiveBytesInAscendingOrderAndDropsTheDead)
@@ -120,7 +104,7 @@ TEST_F(Operands, FlushLoadsLiveBytesInAscendingOrderAndDropsTheDead)
     bindRegister(36, "SECOND");
     bindRegister(34, "FIRST");
     flushRegisters(38);
-    EXPECT_EQ(written(), " LDA FIRST\n STA BL\n LDA SECOND\n STA CL\n");
+    EXPECT_EQ(writtenOutput(), " LDA FIRST\n STA BL\n LDA SECOND\n STA CL\n");
     EXPECT_STREQ(byteOperand(40, true), "AL");
 }
 
@@ -129,9 +113,9 @@ TEST_F(Operands, FlushWithTheWholeBlockLoadsEveryBinding)
     bindRegister(47, "LAST");
     bindRegister(35, "#<5");
     flushRegisters(REGISTER_LIMIT);
-    EXPECT_EQ(written(), " LDA #<5\n STA BH\n LDA LAST\n STA R2F\n");
+    EXPECT_EQ(writtenOutput(), " LDA #<5\n STA BH\n LDA LAST\n STA R2F\n");
     flushRegisters(REGISTER_LIMIT);
-    EXPECT_EQ(written(), " LDA #<5\n STA BH\n LDA LAST\n STA R2F\n");
+    EXPECT_EQ(writtenOutput(), " LDA #<5\n STA BH\n LDA LAST\n STA R2F\n");
 }
 
 TEST_F(Operands, AHandedOutTextSurvivesFifteenFurtherRequests)

@@ -4,11 +4,11 @@
 // for slots past the register block, missing operands and runaway depth.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 #include "expr/expr.h"
 #include "output/output.h"
+#include "output_capture.h"
 #include "stmt/stmt.h"
 
 namespace {
@@ -17,8 +17,7 @@ class FourByte : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        outputFile = tmpfile();
-        ASSERT_NE(outputFile, nullptr);
+        ASSERT_TRUE(startOutputCapture());
         flushRegisters(32);
         tempCounter = FIRST_TEMP;
         labelCounter = 1;
@@ -26,32 +25,7 @@ protected:
     void TearDown() override
     {
         flushRegisters(32);
-        flushOutput();
-        fclose(outputFile);
-        outputFile = nullptr;
-    }
-    std::string written()
-    {
-        flushOutput();  // emit keeps its text in a buffer until flushed
-        fflush(outputFile);
-        long end = ftell(outputFile);
-        std::string text(static_cast<size_t>(end), '\0');
-        rewind(outputFile);
-        size_t got = fread(text.data(), 1, text.size(), outputFile);
-        text.resize(got);
-        fseek(outputFile, 0, SEEK_END);
-        return text;
-    }
-    // The pending texts of bytes first .. first + count - 1, used in place.
-    std::string boundTexts(int first, int count)
-    {
-        std::string texts;
-        for (int k = 0; k < count; k++) {
-            if (k > 0)
-                texts += ' ';
-            texts += byteOperand(first + k, true);
-        }
-        return texts;
+        stopOutputCapture();
     }
 };
 
@@ -93,7 +67,7 @@ TEST_F(FourByte, LongConstantsBindBothWordsWithTheWholeValueChoosingTheForm)
     tempCounter = 34;
     generateExpression(small);
     EXPECT_EQ(boundTexts(34, 4), "#>1023 #<1023 #>0 #<0");
-    EXPECT_EQ(written(), "");
+    EXPECT_EQ(writtenOutput(), "");
     deleteTree(big);
     deleteTree(minusOne);
     deleteTree(seventy);
@@ -118,7 +92,7 @@ TEST_F(FourByte, AdditionCarriesThroughFourBytesIntoTheLeftSlot)
     ExprNode* sum = node(PLUS, constant(LCONST, 65536), constant(LCONST, 2));
     EXPECT_EQ(baseType(generateExpression(sum)), 5);
     EXPECT_EQ(tempCounter, 38);
-    EXPECT_EQ(written(),
+    EXPECT_EQ(writtenOutput(),
               " LDA #>$0000\n CLC\n ADC #>2\n STA BL\n"
               " LDA #<$0000\n ADC #<2\n STA BH\n"
               " LDA #>$0001\n ADC #>0\n STA CL\n"
@@ -132,7 +106,7 @@ TEST_F(FourByte, ComparisonOfLongsLeavesATwoByteSlot)
     EXPECT_EQ(generateExpression(equal), 1);
     EXPECT_EQ(tempCounter, 36);
     EXPECT_EQ(labelCounter, 3);
-    EXPECT_EQ(written(),
+    EXPECT_EQ(writtenOutput(),
               " LDA #>1\n SEC\n SBC #>2\n BNE LL2\n LDA #<1\n SBC #<2\n BNE LL2\n"
               " LDA #>0\n SBC #>0\n BNE LL2\n LDA #<0\n SBC #<0\n BEQ LL1\n"
               "LL2 EQU *\n LDA #$0FF\nLL1 EQU *\n EOR #$0FF\n STA BL\n");
@@ -144,7 +118,7 @@ TEST_F(FourByte, OrderingOfLongsIsSignedByTheLongConstant)
     ExprNode* less = node(LT, constant(LCONST, 1), constant(LCONST, 2));
     generateExpression(less);
     EXPECT_EQ(tempCounter, 36);
-    EXPECT_EQ(written(),
+    EXPECT_EQ(writtenOutput(),
               " LDA #>1\n SEC\n SBC #>2\n LDA #<1\n SBC #<2\n LDA #>0\n SBC #>0\n LDA #<0\n SBC #<0\n"
               " BVS LL1\n EOR #$0FF\nLL1 EQU *\n ASL A\n STA BL\n"
               " SBC BL\t* if neg sign set, now carry set, set true\n STA BL\n");
@@ -156,7 +130,7 @@ TEST_F(FourByte, LogicalAndOfLongsFoldsAllFourBytesIntoTheLowOne)
     ExprNode* both = node(ANDAND, constant(LCONST, 65536), constant(LCONST, 65536));
     EXPECT_EQ(generateExpression(both), 1);
     EXPECT_EQ(tempCounter, 36);
-    EXPECT_EQ(written(),
+    EXPECT_EQ(writtenOutput(),
               " LDA #>$0000\n AND #>$0000\n STA BL\n"
               " LDA #<$0000\n AND #<$0000\n STA BH\n"
               " LDA #>$0001\n AND #>$0001\n STA CL\n"
@@ -170,21 +144,21 @@ TEST_F(FourByte, WideningToLongClearsTheUpperWordNarrowingDropsIt)
     ExprNode* wide = node(INT_TO_LONG, constant(ICONST, 5));
     EXPECT_EQ(baseType(generateExpression(wide)), 5);
     EXPECT_EQ(tempCounter, 38);
-    EXPECT_EQ(written(), " LDA #0\n STA CX\n STA CX+1\n");
+    EXPECT_EQ(writtenOutput(), " LDA #0\n STA CX\n STA CX+1\n");
     EXPECT_EQ(boundTexts(34, 2), "#>5 #<5");
 
     ExprNode* fromChar = node(CHAR_TO_LONG, constant(CCONST, 7));
     tempCounter = 34;
     generateExpression(fromChar);
     EXPECT_EQ(tempCounter, 38);
-    EXPECT_EQ(written(), " LDA #0\n STA CX\n STA CX+1\n LDA #0\n STA BH\n LDA #0\n STA CX\n STA CX+1\n");
+    EXPECT_EQ(writtenOutput(), " LDA #0\n STA CX\n STA CX+1\n LDA #0\n STA BH\n LDA #0\n STA CX\n STA CX+1\n");
 
     ExprNode* narrow = node(LONG_TO_INT, constant(LCONST, 65537));
     tempCounter = 34;
     EXPECT_EQ(baseType(generateExpression(narrow)), 4);
     EXPECT_EQ(tempCounter, 36);
     flushRegisters(tempCounter);
-    EXPECT_EQ(written(),
+    EXPECT_EQ(writtenOutput(),
               " LDA #0\n STA CX\n STA CX+1\n LDA #0\n STA BH\n LDA #0\n STA CX\n STA CX+1\n"
               " LDA #>$0001\n STA BL\n LDA #<$0001\n STA BH\n");
     deleteTree(wide);
@@ -202,7 +176,7 @@ TEST_F(FourByte, ReadThroughALongPointerCopiesThePointerTwoWordsUp)
     EXPECT_EQ(generateExpression(read), 5);
     EXPECT_EQ(tempCounter, 38);
     std::string name = assemblerName(symbol);
-    EXPECT_EQ(written(),
+    EXPECT_EQ(writtenOutput(),
               " LDA " + name + "\n STA BL\n LDA " + name + "+1\n STA BH\n"
               " LDY BX\n LDA BX+1\n STY DX\n STA DX+1\n LDY #0\n LDA (DX),Y\n STA BX\n INY\n"
               " LDA (DX),Y\n STA BX+1\n INY\n LDA (DX),Y\n STA BX+2\n INY\n LDA (DX),Y\n STA BX+3\n");
