@@ -520,18 +520,10 @@ int operandWidth(TypeCode left, TypeCode right)
     if (isPointerValue(left | right))
         return 2;
     int base = baseType(left) > baseType(right) ? baseType(left) : baseType(right);
-    switch (base) {
-    case 1:
-    case 3:
-        return 1;
-    case 4:
-        return 2;
-    case 5:
-    case 6:
-        return 4;
-    default:
+    int width = sizeClass(base);
+    if (width == 0)
         fatalError("error: undefined type");
-    }
+    return width;
 }
 
 // Generates node into the slot at tempCounter and returns its TypeCode;

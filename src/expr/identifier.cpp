@@ -387,22 +387,9 @@ TypeCode compileElement(TypeCode type, const char* name, ExprNode* index)
         fatalError("error: function/procedure unexpected");
     if ((type & ARRAY) == 0)
         fatalError("error: expected array name");
-    int size;
-    switch (baseType(type)) {
-    case 1:
-    case 3:
-        size = 1;
-        break;
-    case 4:
-        size = 2;
-        break;
-    case 5:
-    case 6:
-        size = 4;
-        break;
-    default:
+    int size = sizeClass(baseType(type));
+    if (size == 0)
         fatalError("error: undefined type");
-    }
     TypeCode element = type & ~(POINTER | ARRAY);
     if (type & POINTER) {
         size = 2;

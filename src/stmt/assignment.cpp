@@ -94,16 +94,10 @@ void evaluateValue(TypeCode target, ExprNode* root)
 // points to.
 int storeWidth(TypeCode type)
 {
-    if (type & POINTER)
-        return 2;
-    switch (baseType(type)) {
-    case 1:
-    case 3: return 1;
-    case 4: return 2;
-    case 5:
-    case 6: return 4;
-    default: fatalError("error: undefined return type");
-    }
+    int width = sizeClass(type);
+    if (width == 0)
+        fatalError("error: undefined return type");
+    return width;
 }
 
 // Writes the value below tempCounter to the address in BX, low byte first,
