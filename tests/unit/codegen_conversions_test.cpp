@@ -7,6 +7,7 @@
 #include <string>
 
 #include "expr/expr.h"
+#include "expr_harness.h"
 #include "output/output.h"
 #include "output_capture.h"
 #include "stmt/stmt.h"
@@ -29,25 +30,10 @@ protected:
     }
 };
 
-ExprNode* node(int32_t op, ExprNode* left = nullptr, ExprNode* right = nullptr, int32_t value = 0)
-{
-    ExprNode* made = newNode();
-    made->op = op;
-    made->left = left;
-    made->right = right;
-    made->intValue = value;
-    return made;
-}
-
-ExprNode* constant(int32_t op, int32_t value)
-{
-    return node(op, nullptr, nullptr, value);
-}
-
 // A value converted from floating: no slot, no code.
 ExprNode* noValue()
 {
-    return node(FLOAT_TO_INT, constant(ICONST, 1));
+    return operatorOver(FLOAT_TO_INT, leaf(ICONST, 1));
 }
 
 }  // namespace
@@ -57,7 +43,7 @@ TEST_F(Conversions, FloatingConversionsWriteNothingAndPushNoSlot)
     const int32_t kinds[] = {FLOAT_TO_CHAR, FLOAT_TO_INT, FLOAT_TO_LONG,
                              CHAR_TO_FLOAT, INT_TO_FLOAT, LONG_TO_FLOAT};
     for (int32_t kind : kinds) {
-        ExprNode* conversion = node(kind, constant(ICONST, 5));
+        ExprNode* conversion = operatorOver(kind, leaf(ICONST, 5));
         EXPECT_EQ(generateExpression(conversion), 0) << kind;
         EXPECT_EQ(tempCounter, FIRST_TEMP) << kind;
         // The operand was not generated: nothing is bound to the first slot.
@@ -69,13 +55,13 @@ TEST_F(Conversions, FloatingConversionsWriteNothingAndPushNoSlot)
 
 TEST_F(Conversions, WideningFillsWithZeroWhateverTheSign)
 {
-    ExprNode* toLong = node(INT_TO_LONG, constant(ICONST, -5));
+    ExprNode* toLong = operatorOver(INT_TO_LONG, leaf(ICONST, -5));
     EXPECT_EQ(baseType(generateExpression(toLong)), 5);
     EXPECT_EQ(tempCounter, 38);
     EXPECT_EQ(writtenOutput(), " LDA #0\n STA CX\n STA CX+1\n");
     EXPECT_EQ(boundTexts(34, 2), "#>-5 #<-5");
 
-    ExprNode* toInt = node(CHAR_TO_INT, constant(CCONST, -1));
+    ExprNode* toInt = operatorOver(CHAR_TO_INT, leaf(CCONST, -1));
     tempCounter = 34;
     EXPECT_EQ(baseType(generateExpression(toInt)), 4);
     EXPECT_EQ(tempCounter, 36);
@@ -90,19 +76,19 @@ using ConversionsDeathTest = Conversions;
 TEST_F(ConversionsDeathTest, AnOperandWithoutAValueIsAnUndefinedType)
 {
     const char* const undefined = "error: undefined type";
-    ExprNode* sum = node(PLUS, noValue(), constant(ICONST, 1));
+    ExprNode* sum = operatorOver(PLUS, noValue(), leaf(ICONST, 1));
     EXPECT_EXIT(generateExpression(sum), ::testing::ExitedWithCode(2), undefined);
-    ExprNode* comparison = node(LT, constant(ICONST, 1), noValue());
+    ExprNode* comparison = operatorOver(LT, leaf(ICONST, 1), noValue());
     EXPECT_EXIT(generateExpression(comparison), ::testing::ExitedWithCode(2), undefined);
-    ExprNode* negation = node(MINUS, noValue());
+    ExprNode* negation = operatorOver(MINUS, noValue());
     EXPECT_EXIT(generateExpression(negation), ::testing::ExitedWithCode(2), undefined);
-    ExprNode* narrowing = node(INT_TO_CHAR, noValue());
+    ExprNode* narrowing = operatorOver(INT_TO_CHAR, noValue());
     EXPECT_EXIT(generateExpression(narrowing), ::testing::ExitedWithCode(2), undefined);
-    ExprNode* cast = node(CAST_INT, noValue());
+    ExprNode* cast = operatorOver(CAST_INT, noValue());
     EXPECT_EXIT(generateExpression(cast), ::testing::ExitedWithCode(2), undefined);
-    ExprNode* read = node(STAR, noValue());
+    ExprNode* read = operatorOver(STAR, noValue());
     EXPECT_EXIT(generateExpression(read), ::testing::ExitedWithCode(2), undefined);
-    ExprNode* port = node(KW_INP, noValue());
+    ExprNode* port = operatorOver(KW_INP, noValue());
     EXPECT_EXIT(generateExpression(port), ::testing::ExitedWithCode(2), undefined);
     deleteTree(sum);
     deleteTree(comparison);
@@ -115,7 +101,7 @@ TEST_F(ConversionsDeathTest, AnOperandWithoutAValueIsAnUndefinedType)
 
 TEST_F(Conversions, BoolToLongMasksBitZeroThenClearsTheOtherBytes)
 {
-    ExprNode* wide = node(BOOL_TO_LONG, node(EQ, constant(CCONST, 1), constant(CCONST, 2)));
+    ExprNode* wide = operatorOver(BOOL_TO_LONG, operatorOver(EQ, leaf(CCONST, 1), leaf(CCONST, 2)));
     EXPECT_EQ(generateExpression(wide), 5);
     EXPECT_EQ(tempCounter, 38);
     EXPECT_EQ(writtenOutput(),
@@ -128,11 +114,11 @@ TEST_F(Conversions, BoolToLongMasksBitZeroThenClearsTheOtherBytes)
 
 TEST_F(Conversions, CastsOfALongKeepItsLowerWordAndItsFlags)
 {
-    ExprNode* toInt = node(CAST_INT, constant(LCONST, 65537));
+    ExprNode* toInt = operatorOver(CAST_INT, leaf(LCONST, 65537));
     EXPECT_EQ(generateExpression(toInt), SIGNED | 4);
     EXPECT_EQ(tempCounter, 36);
     EXPECT_EQ(boundTexts(34, 2), "#>$0001 #<$0001");
-    ExprNode* toChar = node(CAST_CHAR, constant(LCONST, 65537));
+    ExprNode* toChar = operatorOver(CAST_CHAR, leaf(LCONST, 65537));
     EXPECT_EQ(generateExpression(toChar), SIGNED | 3);
     EXPECT_EQ(tempCounter, 38);
     EXPECT_EQ(boundTexts(36, 1), "#>$0001");

@@ -31,24 +31,6 @@ std::string parsedWithWarnings(const std::string& text, std::string* warnings, T
     return printed;
 }
 
-ExprNode* leaf(int32_t op, int32_t value)
-{
-    ExprNode* node = newNode();
-    node->op = op;
-    node->intValue = value;
-    return node;
-}
-
-// An operator node over two hand-made children.
-ExprNode* operatorOver(int32_t op, ExprNode* left, ExprNode* right)
-{
-    ExprNode* node = newNode();
-    node->op = op;
-    node->left = left;
-    node->right = right;
-    return node;
-}
-
 }  // namespace
 
 TEST(ExprBalanceConstants, ConstantNextToACharBecomesAChar)

@@ -13,14 +13,6 @@
 
 namespace {
 
-ExprNode* leaf(int32_t op, int32_t value)
-{
-    ExprNode* node = newNode();
-    node->op = op;
-    node->intValue = value;
-    return node;
-}
-
 ExprNode* nameLeaf(const char* name)
 {
     ExprNode* node = newNode();
@@ -44,15 +36,6 @@ ExprNode* floatLeaf(double value)
     ExprNode* node = newNode();
     node->op = FCONST;
     node->floatValue = value;
-    return node;
-}
-
-ExprNode* operatorOver(int32_t op, ExprNode* left, ExprNode* right = nullptr)
-{
-    ExprNode* node = newNode();
-    node->op = op;
-    node->left = left;
-    node->right = right;
     return node;
 }
 

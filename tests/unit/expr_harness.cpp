@@ -218,3 +218,20 @@ std::string foldedText(const std::string& text, TypeCode* type)
     deleteTree(root);
     return printed;
 }
+
+ExprNode* leaf(int32_t op, int32_t value)
+{
+    ExprNode* node = newNode();
+    node->op = op;
+    node->intValue = value;
+    return node;
+}
+
+ExprNode* operatorOver(int32_t op, ExprNode* left, ExprNode* right)
+{
+    ExprNode* node = newNode();
+    node->op = op;
+    node->left = left;
+    node->right = right;
+    return node;
+}

@@ -36,3 +36,9 @@ std::string treeText(const ExprNode* node);
 
 // parseText, then the typing walk, printed; the root is freed.
 std::string foldedText(const std::string& text, TypeCode* type = nullptr);
+
+// A hand-made constant or other leaf: kind op with the integer value.
+ExprNode* leaf(int32_t op, int32_t value);
+
+// A hand-made node of kind op over the given children; the node owns them.
+ExprNode* operatorOver(int32_t op, ExprNode* left, ExprNode* right = nullptr);

@@ -10,6 +10,7 @@
 #include "decl/decl.h"
 #include "driver/driver.h"
 #include "expr/expr.h"
+#include "expr_harness.h"
 #include "output/output.h"
 #include "output_capture.h"
 #include "stmt/stmt.h"
@@ -53,13 +54,6 @@ protected:
             node->left->op = LBRACKET;
             node->left->left = index;
         }
-        return node;
-    }
-    ExprNode* intConstant(int32_t value)
-    {
-        ExprNode* node = newNode();
-        node->op = ICONST;
-        node->intValue = value;
         return node;
     }
 
@@ -112,7 +106,7 @@ TEST_F(LongIdentifiers, ConstantIndexIsPartOfTheAddressUnderOptimisation)
 {
     optimizeFlag = 1;
     int32_t table = declare("table", ARRAY | 5);
-    root = identifier(table, intConstant(3));
+    root = identifier(table, leaf(ICONST, 3));
     EXPECT_EQ(generateExpression(root), 5);
     EXPECT_EQ(tempCounter, 38);
     EXPECT_EQ(writtenOutput(), std::string(" LDY #>TABLE+12\n LDA #<TABLE+12\n STY DX\n STA DX+1\n") +
@@ -139,7 +133,7 @@ TEST_F(LongIdentifiers, WithoutOptimisationAConstantIndexIsComputed)
 {
     optimizeFlag = 0;
     int32_t table = declare("table", ARRAY | 5);
-    root = identifier(table, intConstant(1));
+    root = identifier(table, leaf(ICONST, 1));
     generateExpression(root);
     EXPECT_EQ(writtenOutput(), std::string(" LDY #>TABLE\n LDA #<TABLE\n STY BX\n STA BX+1\n"
                                            " LDA #>1\n STA CL\n LDA #<1\n STA CH\n"

@@ -11,6 +11,7 @@
 #include "decl/decl.h"
 #include "driver/driver.h"
 #include "expr/expr.h"
+#include "expr_harness.h"
 #include "output/output.h"
 #include "output_capture.h"
 #include "stmt/stmt.h"
@@ -52,21 +53,6 @@ protected:
         node->left = newNode();
         return node;
     }
-    ExprNode* binary(int32_t op, ExprNode* left, ExprNode* right)
-    {
-        ExprNode* node = newNode();
-        node->op = op;
-        node->left = left;
-        node->right = right;
-        return node;
-    }
-    ExprNode* longConstant(int32_t value)
-    {
-        ExprNode* node = newNode();
-        node->op = LCONST;
-        node->intValue = value;
-        return node;
-    }
 
     int32_t wide = 0;
     int32_t other = 0;
@@ -86,7 +72,7 @@ const char* const WIDE_LOADS =
 TEST_F(LongOperands, ConstantShiftByThreeLoopsOnACounter)
 {
     optimizeFlag = 1;
-    root = binary(SHL, identifier(wide), longConstant(3));
+    root = operatorOver(SHL, identifier(wide), leaf(LCONST, 3));
     EXPECT_EQ(generateExpression(root), 5);
     flushRegisters(tempCounter);
     EXPECT_EQ(writtenOutput(), std::string(" LDA #>3\n STA DL\n") + WIDE_LOADS +
@@ -99,7 +85,7 @@ TEST_F(LongOperands, ConstantShiftByThreeLoopsOnACounter)
 TEST_F(LongOperands, ConstantShiftByTwoIsUnrolled)
 {
     optimizeFlag = 1;
-    root = binary(SHR, identifier(wide), longConstant(2));
+    root = operatorOver(SHR, identifier(wide), leaf(LCONST, 2));
     generateExpression(root);
     flushRegisters(tempCounter);
     EXPECT_EQ(writtenOutput(), std::string(WIDE_LOADS) +
@@ -113,7 +99,7 @@ TEST_F(LongOperands, ConstantShiftByTwoIsUnrolled)
 TEST_F(LongOperands, ConstantShiftCountIsMaskedToFiveBits)
 {
     optimizeFlag = 1;
-    root = binary(SHL, identifier(wide), longConstant(33));
+    root = operatorOver(SHL, identifier(wide), leaf(LCONST, 33));
     generateExpression(root);
     flushRegisters(tempCounter);
     EXPECT_EQ(writtenOutput(), std::string(WIDE_LOADS) + " ASL BX\n ROL BX+1\n ROL BX+2\n ROL BX+3\n");
@@ -123,7 +109,7 @@ TEST_F(LongOperands, ConstantShiftCountIsMaskedToFiveBits)
 TEST_F(LongOperands, ConstantShiftWithoutOptimisationIsACountedLoop)
 {
     optimizeFlag = 0;
-    root = binary(SHL, identifier(wide), longConstant(3));
+    root = operatorOver(SHL, identifier(wide), leaf(LCONST, 3));
     generateExpression(root);
     flushRegisters(tempCounter);
     EXPECT_EQ(writtenOutput(), std::string(WIDE_LOADS) +
@@ -140,7 +126,7 @@ TEST_F(LongOperands, ConstantShiftWithoutOptimisationIsACountedLoop)
 TEST_F(LongOperands, ProductLoadsAllFourMultiplierBytes)
 {
     mulDivMode = 1;
-    root = binary(STAR, identifier(wide), identifier(other));
+    root = operatorOver(STAR, identifier(wide), identifier(other));
     EXPECT_EQ(generateExpression(root), 5);
     const std::string beforeLoop = writtenOutput();
     flushRegisters(tempCounter);
@@ -162,7 +148,7 @@ TEST_F(LongOperands, ProductLoadsAllFourMultiplierBytes)
 TEST_F(LongOperands, HelperCallPushesBothWordsOfTheRightOperand)
 {
     mulDivMode = 0;
-    root = binary(STAR, identifier(wide), identifier(other));
+    root = operatorOver(STAR, identifier(wide), identifier(other));
     generateExpression(root);
     flushRegisters(tempCounter);
     EXPECT_EQ(writtenOutput(), std::string(WIDE_LOADS) +

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "expr/expr.h"
+#include "expr_harness.h"
 #include "output/output.h"
 #include "output_capture.h"
 #include "stmt/stmt.h"
@@ -29,41 +30,25 @@ protected:
     }
 };
 
-// A node of the given kind over the given children; the tree owns them.
-ExprNode* node(int32_t op, ExprNode* left = nullptr, ExprNode* right = nullptr, int32_t value = 0)
-{
-    ExprNode* made = newNode();
-    made->op = op;
-    made->left = left;
-    made->right = right;
-    made->intValue = value;
-    return made;
-}
-
-ExprNode* constant(int32_t op, int32_t value)
-{
-    return node(op, nullptr, nullptr, value);
-}
-
 }  // namespace
 
 TEST_F(FourByte, LongConstantsBindBothWordsWithTheWholeValueChoosingTheForm)
 {
-    ExprNode* big = constant(LCONST, 65536);
+    ExprNode* big = leaf(LCONST, 65536);
     EXPECT_EQ(generateExpression(big), SIGNED | 5);
     EXPECT_EQ(tempCounter, 38);
     EXPECT_EQ(boundTexts(34, 4), "#>$0000 #<$0000 #>$0001 #<$0001");
 
-    ExprNode* minusOne = constant(LCONST, -1);
+    ExprNode* minusOne = leaf(LCONST, -1);
     generateExpression(minusOne);
     EXPECT_EQ(boundTexts(38, 4), "#>-1 #<-1 #>-1 #<-1");
 
-    ExprNode* seventy = constant(LCONST, 70000);
+    ExprNode* seventy = leaf(LCONST, 70000);
     tempCounter = 34;
     generateExpression(seventy);
     EXPECT_EQ(boundTexts(34, 4), "#>$1170 #<$1170 #>$0001 #<$0001");
 
-    ExprNode* small = constant(LCONST, 1023);
+    ExprNode* small = leaf(LCONST, 1023);
     tempCounter = 34;
     generateExpression(small);
     EXPECT_EQ(boundTexts(34, 4), "#>1023 #<1023 #>0 #<0");
@@ -76,11 +61,11 @@ TEST_F(FourByte, LongConstantsBindBothWordsWithTheWholeValueChoosingTheForm)
 
 TEST_F(FourByte, CharAndIntConstantTypesAndSlots)
 {
-    ExprNode* letter = constant(CCONST, 300);
+    ExprNode* letter = leaf(CCONST, 300);
     EXPECT_EQ(generateExpression(letter), 3);
     EXPECT_EQ(tempCounter, 36);
     EXPECT_EQ(boundTexts(34, 2), "#>300 BH");
-    ExprNode* word = constant(ICONST, -129);
+    ExprNode* word = leaf(ICONST, -129);
     EXPECT_EQ(generateExpression(word), SIGNED | 4);
     EXPECT_EQ(boundTexts(36, 2), "#>$FF7F #<$FF7F");
     deleteTree(letter);
@@ -89,7 +74,7 @@ TEST_F(FourByte, CharAndIntConstantTypesAndSlots)
 
 TEST_F(FourByte, AdditionCarriesThroughFourBytesIntoTheLeftSlot)
 {
-    ExprNode* sum = node(PLUS, constant(LCONST, 65536), constant(LCONST, 2));
+    ExprNode* sum = operatorOver(PLUS, leaf(LCONST, 65536), leaf(LCONST, 2));
     EXPECT_EQ(baseType(generateExpression(sum)), 5);
     EXPECT_EQ(tempCounter, 38);
     EXPECT_EQ(writtenOutput(),
@@ -102,7 +87,7 @@ TEST_F(FourByte, AdditionCarriesThroughFourBytesIntoTheLeftSlot)
 
 TEST_F(FourByte, ComparisonOfLongsLeavesATwoByteSlot)
 {
-    ExprNode* equal = node(EQ, constant(LCONST, 1), constant(LCONST, 2));
+    ExprNode* equal = operatorOver(EQ, leaf(LCONST, 1), leaf(LCONST, 2));
     EXPECT_EQ(generateExpression(equal), 1);
     EXPECT_EQ(tempCounter, 36);
     EXPECT_EQ(labelCounter, 3);
@@ -115,7 +100,7 @@ TEST_F(FourByte, ComparisonOfLongsLeavesATwoByteSlot)
 
 TEST_F(FourByte, OrderingOfLongsIsSignedByTheLongConstant)
 {
-    ExprNode* less = node(LT, constant(LCONST, 1), constant(LCONST, 2));
+    ExprNode* less = operatorOver(LT, leaf(LCONST, 1), leaf(LCONST, 2));
     generateExpression(less);
     EXPECT_EQ(tempCounter, 36);
     EXPECT_EQ(writtenOutput(),
@@ -127,7 +112,7 @@ TEST_F(FourByte, OrderingOfLongsIsSignedByTheLongConstant)
 
 TEST_F(FourByte, LogicalAndOfLongsFoldsAllFourBytesIntoTheLowOne)
 {
-    ExprNode* both = node(ANDAND, constant(LCONST, 65536), constant(LCONST, 65536));
+    ExprNode* both = operatorOver(ANDAND, leaf(LCONST, 65536), leaf(LCONST, 65536));
     EXPECT_EQ(generateExpression(both), 1);
     EXPECT_EQ(tempCounter, 36);
     EXPECT_EQ(writtenOutput(),
@@ -141,19 +126,19 @@ TEST_F(FourByte, LogicalAndOfLongsFoldsAllFourBytesIntoTheLowOne)
 
 TEST_F(FourByte, WideningToLongClearsTheUpperWordNarrowingDropsIt)
 {
-    ExprNode* wide = node(INT_TO_LONG, constant(ICONST, 5));
+    ExprNode* wide = operatorOver(INT_TO_LONG, leaf(ICONST, 5));
     EXPECT_EQ(baseType(generateExpression(wide)), 5);
     EXPECT_EQ(tempCounter, 38);
     EXPECT_EQ(writtenOutput(), " LDA #0\n STA CX\n STA CX+1\n");
     EXPECT_EQ(boundTexts(34, 2), "#>5 #<5");
 
-    ExprNode* fromChar = node(CHAR_TO_LONG, constant(CCONST, 7));
+    ExprNode* fromChar = operatorOver(CHAR_TO_LONG, leaf(CCONST, 7));
     tempCounter = 34;
     generateExpression(fromChar);
     EXPECT_EQ(tempCounter, 38);
     EXPECT_EQ(writtenOutput(), " LDA #0\n STA CX\n STA CX+1\n LDA #0\n STA BH\n LDA #0\n STA CX\n STA CX+1\n");
 
-    ExprNode* narrow = node(LONG_TO_INT, constant(LCONST, 65537));
+    ExprNode* narrow = operatorOver(LONG_TO_INT, leaf(LCONST, 65537));
     tempCounter = 34;
     EXPECT_EQ(baseType(generateExpression(narrow)), 4);
     EXPECT_EQ(tempCounter, 36);
@@ -171,7 +156,7 @@ TEST_F(FourByte, ReadThroughALongPointerCopiesThePointerTwoWordsUp)
     initSymbolTable();
     int32_t symbol = insertSymbol("lp", ID);
     symbolAt(symbol).type = POINTER | 5;
-    ExprNode* read = node(STAR, node(ID, newNode()));
+    ExprNode* read = operatorOver(STAR, operatorOver(ID, newNode()));
     read->left->sym = symbol;
     EXPECT_EQ(generateExpression(read), 5);
     EXPECT_EQ(tempCounter, 38);
@@ -187,11 +172,11 @@ using FourByteDeathTest = FourByte;
 
 TEST_F(FourByteDeathTest, AFourByteSlotReachingByte48IsTooComplex)
 {
-    ExprNode* fits = constant(LCONST, 1);
+    ExprNode* fits = leaf(LCONST, 1);
     tempCounter = 44;
     generateExpression(fits);
     EXPECT_EQ(tempCounter, 48);
-    ExprNode* over = constant(LCONST, 1);
+    ExprNode* over = leaf(LCONST, 1);
     tempCounter = 46;
     EXPECT_EXIT(generateExpression(over), ::testing::ExitedWithCode(2),
                 "error: expression too complex");
@@ -201,11 +186,11 @@ TEST_F(FourByteDeathTest, AFourByteSlotReachingByte48IsTooComplex)
 
 TEST_F(FourByteDeathTest, MissingOperandsAreExpectedIdentifiers)
 {
-    ExprNode* noRight = node(PLUS, constant(ICONST, 1));
+    ExprNode* noRight = operatorOver(PLUS, leaf(ICONST, 1));
     EXPECT_EXIT(generateExpression(noRight), ::testing::ExitedWithCode(2), "error: expected ID");
-    ExprNode* noLeft = node(TILDE);
+    ExprNode* noLeft = operatorOver(TILDE, nullptr);
     EXPECT_EXIT(generateExpression(noLeft), ::testing::ExitedWithCode(2), "error: expected ID");
-    ExprNode* noCastOperand = node(CAST_INT);
+    ExprNode* noCastOperand = operatorOver(CAST_INT, nullptr);
     EXPECT_EXIT(generateExpression(noCastOperand), ::testing::ExitedWithCode(2), "error: expected ID");
     deleteTree(noRight);
     deleteTree(noLeft);
@@ -214,7 +199,7 @@ TEST_F(FourByteDeathTest, MissingOperandsAreExpectedIdentifiers)
 
 TEST_F(FourByteDeathTest, AnUnknownKindIsASyntaxError)
 {
-    ExprNode* wrapper = node(EMPTY, constant(ICONST, 1));
+    ExprNode* wrapper = operatorOver(EMPTY, leaf(ICONST, 1));
     EXPECT_EXIT(generateExpression(wrapper), ::testing::ExitedWithCode(2),
                 "syntax error");
     deleteTree(wrapper);
@@ -222,18 +207,18 @@ TEST_F(FourByteDeathTest, AnUnknownKindIsASyntaxError)
 
 TEST_F(FourByteDeathTest, AThousandsDeepChainStopsBeforeTheStackDoes)
 {
-    ExprNode* chain = constant(ICONST, 1);
+    ExprNode* chain = leaf(ICONST, 1);
     for (int i = 0; i < 5000; i++)
-        chain = node(TILDE, chain);
+        chain = operatorOver(TILDE, chain);
     EXPECT_EXIT(generateExpression(chain), ::testing::ExitedWithCode(2), "error: nesting too deep");
     deleteTree(chain);
 }
 
 TEST_F(FourByte, AChainOfAThousandOperatorsCompiles)
 {
-    ExprNode* chain = constant(ICONST, 1);
+    ExprNode* chain = leaf(ICONST, 1);
     for (int i = 0; i < 1000; i++)
-        chain = node(PLUS, chain, constant(ICONST, 1));
+        chain = operatorOver(PLUS, chain, leaf(ICONST, 1));
     generateExpression(chain);
     EXPECT_EQ(tempCounter, 36);
     deleteTree(chain);
