@@ -10,6 +10,7 @@
 #include "expr/expr.h"
 #include "output/output.h"
 #include "output_capture.h"
+#include "symbol_scopes.h"
 #include "symbols/symbols.h"
 
 namespace {
@@ -43,16 +44,6 @@ protected:
         symbolAt(symbol).type = type;
         return symbol;
     }
-    void openFunction()
-    {
-        symbolTable.scopeDepth += 1;
-        symbolTable.scopeTop[symbolTable.scopeDepth] = symbolTable.scopeTop[symbolTable.scopeDepth - 1];
-    }
-    void closeFunction()
-    {
-        symbolTable.scopeTop[symbolTable.scopeDepth] = 0;
-        symbolTable.scopeDepth -= 1;
-    }
 };
 
 }  // namespace
@@ -64,7 +55,7 @@ TEST_F(KeptTexts, ALaterUseBindsTheSameTexts)
     EXPECT_EQ(use(total, 2), "TOTAL TOTAL+1");
     int32_t f = declare("f", FUNCTION | 4);
     (void)f;
-    openFunction();
+    openScope();
     int32_t count = declare("count", FRAME | SIGNED | 4);
     EXPECT_EQ(use(count, 2), "$0100+COUNTZF,X $0101+COUNTZF,X");
     EXPECT_EQ(use(count, 2), "$0100+COUNTZF,X $0101+COUNTZF,X");
@@ -73,17 +64,17 @@ TEST_F(KeptTexts, ALaterUseBindsTheSameTexts)
 TEST_F(KeptTexts, ASlotTakenByAnotherLocalGetsItsOwnTexts)
 {
     declare("f", FUNCTION | 4);
-    openFunction();
+    openScope();
     int32_t first = declare("a", FRAME | 4);
     EXPECT_EQ(use(first, 2), "$0100+AZF,X $0101+AZF,X");
-    closeFunction();
-    openFunction();
+    closeScope();
+    openScope();
     int32_t second = declare("b", FRAME | 3);
     ASSERT_EQ(second, first);
     EXPECT_EQ(use(second, 1), "$0100+BZF,X");
-    closeFunction();
+    closeScope();
     declare("g", FUNCTION | 4);
-    openFunction();
+    openScope();
     int32_t third = declare("a", FRAME | 4);
     EXPECT_EQ(use(third, 2), "$0100+AZG,X $0101+AZG,X");
 }
@@ -91,14 +82,14 @@ TEST_F(KeptTexts, ASlotTakenByAnotherLocalGetsItsOwnTexts)
 TEST_F(KeptTexts, ATableStartedAfreshIsNotTakenForTheOldOne)
 {
     declare("f", FUNCTION | 4);
-    openFunction();
+    openScope();
     int32_t old = declare("xy", FRAME | 4);
     EXPECT_EQ(use(old, 2), "$0100+XYZF,X $0101+XYZF,X");
     // The same lengths of names put the new ones at the same places of the
     // name store and in the same slots.
     initSymbolTable();
     declare("g", FUNCTION | 4);
-    openFunction();
+    openScope();
     int32_t fresh = declare("uv", FRAME | 4);
     ASSERT_EQ(fresh, old);
     ASSERT_EQ(symbolAt(fresh).name, symbolAt(old).name);

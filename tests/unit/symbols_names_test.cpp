@@ -6,23 +6,8 @@
 
 #include "decl/decl.h"
 #include "lexer/lexer.h"
+#include "symbol_scopes.h"
 #include "symbols/symbols.h"
-
-namespace {
-
-void openScope()
-{
-    symbolTable.scopeDepth += 1;
-    symbolTable.scopeTop[symbolTable.scopeDepth] = symbolTable.scopeTop[symbolTable.scopeDepth - 1];
-}
-
-void closeScope()
-{
-    symbolTable.scopeTop[symbolTable.scopeDepth] = 0;
-    symbolTable.scopeDepth -= 1;
-}
-
-}  // namespace
 
 TEST(SymbolNames, FileLevelNamesAreUpperCased)
 {

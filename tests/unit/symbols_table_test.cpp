@@ -5,23 +5,8 @@
 #include <string>
 
 #include "lexer/lexer.h"
+#include "symbol_scopes.h"
 #include "symbols/symbols.h"
-
-namespace {
-
-void openScope()
-{
-    symbolTable.scopeDepth += 1;
-    symbolTable.scopeTop[symbolTable.scopeDepth] = symbolTable.scopeTop[symbolTable.scopeDepth - 1];
-}
-
-void closeScope()
-{
-    symbolTable.scopeTop[symbolTable.scopeDepth] = 0;
-    symbolTable.scopeDepth -= 1;
-}
-
-}  // namespace
 
 TEST(SymbolTable, StartUpState)
 {
