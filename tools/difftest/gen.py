@@ -218,7 +218,7 @@ class Generator:
         for _ in range(count):
             self.globals.append(Var(self.fresh('g'), self.rng.choice(TYPES), 'global'))
         for _ in range(self.rng.randint(0, 3)):
-            length = self.rng.choice([2, 4, 8, 16])
+            length = self.rng.choice([2, 4, 8, 16, 16, 64])
             self.globals.append(Var(self.fresh('ga'), self.rng.choice(TYPES), 'global', length))
         for _ in range(self.rng.randint(0, 2)):
             vtype = self.rng.choice(TYPES)
@@ -313,20 +313,27 @@ class Generator:
         if self.rng.random() < 0.3:
             e = Expr('*%s' % p.name, UNARY, 8, lo, hi, False, (False, False), globals_read=True)
         else:
-            index = self.index(p.pointee, scope, allow_globals, depth - 1)
+            # Quarn types p + i as an int when i is an int, and the char read
+            # through it as an int whose high byte is left over: the index
+            # is a char.
+            index = self.index(p.pointee, scope, allow_globals, depth - 1, narrow=True)
             e = Expr('*(%s + %s)' % (p.name, self.paren(index, ADD, True)), UNARY, 8, lo, hi,
                      False, (False, False), slots=max(1, 1 + index.slots), calls=index.calls,
                      globals_read=True)
         e.has_uc = p.type is UC
         return e
 
-    def index(self, array, scope, allow_globals, depth):
+    def index(self, array, scope, allow_globals, depth, narrow=False):
         """An index inside the array: a constant or an expression masked with
         length - 1 (the mask makes any value, negative ones included, an
-        index; a char mask keeps the index a char)."""
+        index; a char mask keeps the index a char). A narrow index is a char
+        or a constant."""
         if depth <= 0 or self.rng.random() < 0.4:
             return self.constant(8, 0, array.length - 1)
-        inner = self.expression(self.rng.choice([8, 16]), scope, allow_globals, depth, calls=False)
+        inner = self.expression(8 if narrow else self.rng.choice([8, 16]), scope, allow_globals,
+                                depth, calls=False)
+        if narrow and inner.width != 8:
+            return self.constant(8, 0, array.length - 1)
         return self.masked(inner, array.length - 1)
 
     def masked(self, e, mask):
@@ -397,6 +404,11 @@ class Generator:
             width = max(left.width, right.width)
             if left.width != right.width:
                 left, right = self.widen(left), self.widen(right)
+                if left.const is not None:
+                    # A const variable widened into a constant.
+                    if op == '-' or right.const is not None:
+                        return None
+                    left, right = right, left
         unsigned = left.unsigned or right.unsigned
         a, b = (left.lo, left.hi), (right.lo, right.hi)
         if unsigned:
@@ -664,6 +676,8 @@ class Generator:
             width = max(left.width, right.width)
             if left.width != right.width:
                 left, right = self.widen(left), self.widen(right)
+                if left.const is not None:
+                    return None
         if left.unsigned or right.unsigned or left.has_uc or right.has_uc:
             # C compares in unsigned int: both values must be the same there.
             # cc65 also compares unsigned when an operand holds an unsigned
@@ -840,7 +854,12 @@ class Generator:
         else:
             then = self.block(scope, depth, nest + 1, self.rng.randint(1, 3))
             lines = ['if (%s)' % cond.text] + self.body_text(then, True)
-        if self.rng.random() < 0.5:
+        r = self.rng.random()
+        if r < 0.15 and nest < 2:
+            # else if: the else part is the next if statement itself.
+            other = self.if_statement(scope, depth, nest + 1)
+            lines += ['else ' + other[0]] + other[1:]
+        elif r < 0.5:
             other = self.block(scope, depth, nest + 1, self.rng.randint(1, 3))
             lines += ['else'] + self.body_text(other)
         return lines
@@ -1120,6 +1139,10 @@ class Generator:
         main.locals = [Var(self.fresh('l'), self.rng.choice(TYPES), 'local') for _ in range(3)]
         main.locals.append(Var(self.fresh('l'), UC, 'local'))
         self.add_pointer(main)
+        if self.rng.random() < 0.4:
+            # A large frame: offsets far from the frame register.
+            main.locals.append(Var(self.fresh('la'), self.rng.choice(TYPES), 'local',
+                                   self.rng.choice([16, 32])))
         self.result_locals = {}
         for t in TYPES:
             self.result_locals[t.key] = Var(self.fresh('r'), t, 'local')
