@@ -249,52 +249,6 @@ TypeCode generateUnary(ExprNode* node)
     return baseType(type) | (type & SIGNED);
 }
 
-// Reads through the address in the slot at start the one, two or four
-// bytes of its base type; scratch is the first free byte.
-void readThroughPointer(int width, int start, int scratch)
-{
-    if (width == 1) {
-        const char* target = byteOperand(start, false);
-        const char* pointer = wordOperand(start);
-        emit(" LDY #0\n LDA (%s),Y\n STA %s\n", pointer, target);
-        tempCounter = start + 2;
-        return;
-    }
-    if (width == 2) {
-        const char* a6 = wordOperand(start);
-        const char* a5 = byteOperand(scratch, false);
-        const char* a4 = wordOperand(start);
-        const char* a3 = wordOperand(start);
-        const char* a2 = byteOperand(scratch, false);
-        const char* a1 = wordOperand(start);
-        emit(" LDY #0\n LDA (%s),Y\n STA %s\n INY\n LDA (%s),Y\n STA %s+1\n LDA %s\n STA %s\n",
-             a1, a2, a3, a4, a5, a6);
-        tempCounter = start + 2;
-        return;
-    }
-    // The pointer is copied two words up, then the four bytes are read
-    // through the copy into the grown slot.
-    tempCounter = start + 2;
-    pushSlot(2);
-    releaseRegister(start + 2);
-    int copy = tempCounter;
-    const char* a12 = wordOperand(start);
-    const char* a11 = wordOperand(copy);
-    const char* a10 = wordOperand(start);
-    const char* a9 = wordOperand(copy);
-    const char* a8 = wordOperand(start);
-    const char* a7 = wordOperand(copy);
-    const char* a6 = wordOperand(start);
-    const char* a5 = wordOperand(copy);
-    const char* a4 = wordOperand(copy);
-    const char* a3 = wordOperand(copy);
-    const char* a2 = wordOperand(start);
-    const char* a1 = wordOperand(start);
-    emit(" LDY %s\n LDA %s+1\n STY %s\n STA %s+1\n LDY #0\n LDA (%s),Y\n STA %s\n INY\n"
-         " LDA (%s),Y\n STA %s+1\n INY\n LDA (%s),Y\n STA %s+2\n INY\n LDA (%s),Y\n STA %s+3\n",
-         a1, a2, a3, a4, a5, a6, a7, a8, a9, a10, a11, a12);
-}
-
 // *p: the value at the address, as wide as the address's base type.
 TypeCode generateDereference(ExprNode* node)
 {
@@ -512,6 +466,52 @@ TypeCode generateNode(ExprNode* node)
 }
 
 }  // namespace
+
+// Reads through the address in the slot at start the one, two or four
+// bytes of its base type; scratch is the first free byte.
+void readThroughPointer(int width, int start, int scratch)
+{
+    if (width == 1) {
+        const char* target = byteOperand(start, false);
+        const char* pointer = wordOperand(start);
+        emit(" LDY #0\n LDA (%s),Y\n STA %s\n", pointer, target);
+        tempCounter = start + 2;
+        return;
+    }
+    if (width == 2) {
+        const char* a6 = wordOperand(start);
+        const char* a5 = byteOperand(scratch, false);
+        const char* a4 = wordOperand(start);
+        const char* a3 = wordOperand(start);
+        const char* a2 = byteOperand(scratch, false);
+        const char* a1 = wordOperand(start);
+        emit(" LDY #0\n LDA (%s),Y\n STA %s\n INY\n LDA (%s),Y\n STA %s+1\n LDA %s\n STA %s\n",
+             a1, a2, a3, a4, a5, a6);
+        tempCounter = start + 2;
+        return;
+    }
+    // The pointer is copied two words up, then the four bytes are read
+    // through the copy into the grown slot.
+    tempCounter = start + 2;
+    pushSlot(2);
+    releaseRegister(start + 2);
+    int copy = tempCounter;
+    const char* a12 = wordOperand(start);
+    const char* a11 = wordOperand(copy);
+    const char* a10 = wordOperand(start);
+    const char* a9 = wordOperand(copy);
+    const char* a8 = wordOperand(start);
+    const char* a7 = wordOperand(copy);
+    const char* a6 = wordOperand(start);
+    const char* a5 = wordOperand(copy);
+    const char* a4 = wordOperand(copy);
+    const char* a3 = wordOperand(copy);
+    const char* a2 = wordOperand(start);
+    const char* a1 = wordOperand(start);
+    emit(" LDY %s\n LDA %s+1\n STY %s\n STA %s+1\n LDY #0\n LDA (%s),Y\n STA %s\n INY\n"
+         " LDA (%s),Y\n STA %s+1\n INY\n LDA (%s),Y\n STA %s+2\n INY\n LDA (%s),Y\n STA %s+3\n",
+         a1, a2, a3, a4, a5, a6, a7, a8, a9, a10, a11, a12);
+}
 
 // Width class of a two-operand operation: an address on either side makes
 // it two bytes; otherwise the larger base type decides.

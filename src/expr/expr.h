@@ -77,6 +77,9 @@ TypeCode generateExpression(ExprNode* node);
 // Width class of a two-operand operation: 1, 2 or 4 bytes; fatal
 // "error: undefined type" when there is none.
 int operandWidth(TypeCode left, TypeCode right);
+// Reads the one, two or four bytes at the address in the word at start into
+// the slot at start; scratch is the free byte the two-byte form passes through.
+void readThroughPointer(int width, int start, int scratch);
 
 // Operator families.
 TypeCode generateMultiplyDivide(ExprNode* node);  // muldiv.cpp: *, /, % with two operands

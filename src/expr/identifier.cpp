@@ -224,50 +224,6 @@ void compileGlobalArray(const char* name)
     pushSlot(2);
 }
 
-// Loads the element whose address is in the word at tc into the slot at
-// tc; the byte two above is the scratch of the two-byte form, the word four
-// above holds the pointer copy of the four-byte form.
-void loadElement(int size, int tc)
-{
-    if (size == 1) {
-        const char* a2 = byteOperand(tc, false);
-        const char* a1 = wordOperand(tc);
-        emit(" LDY #0\n LDA (%s),Y\n STA %s\n", a1, a2);
-        tempCounter = tc + 2;
-        return;
-    }
-    if (size == 2) {
-        const char* a6 = wordOperand(tc);
-        const char* a5 = byteOperand(tc + 2, false);
-        const char* a4 = wordOperand(tc);
-        const char* a3 = wordOperand(tc);
-        const char* a2 = byteOperand(tc + 2, false);
-        const char* a1 = wordOperand(tc);
-        emit(" LDY #0\n LDA (%s),Y\n STA %s\n INY\n LDA (%s),Y\n STA %s+1\n LDA %s\n STA %s\n",
-             a1, a2, a3, a4, a5, a6);
-        tempCounter = tc + 2;
-        return;
-    }
-    tempCounter = tc;
-    pushSlot(4);
-    releaseRegister(tc + 2);
-    const char* a12 = wordOperand(tc);
-    const char* a11 = wordOperand(tc + 4);
-    const char* a10 = wordOperand(tc);
-    const char* a9 = wordOperand(tc + 4);
-    const char* a8 = wordOperand(tc);
-    const char* a7 = wordOperand(tc + 4);
-    const char* a6 = wordOperand(tc);
-    const char* a5 = wordOperand(tc + 4);
-    const char* a4 = wordOperand(tc + 4);
-    const char* a3 = wordOperand(tc + 4);
-    const char* a2 = wordOperand(tc);
-    const char* a1 = wordOperand(tc);
-    emit(" LDY %s\n LDA %s+1\n STY %s\n STA %s+1\n LDY #0\n LDA (%s),Y\n STA %s\n INY\n"
-         " LDA (%s),Y\n STA %s+1\n INY\n LDA (%s),Y\n STA %s+2\n INY\n LDA (%s),Y\n STA %s+3\n",
-         a1, a2, a3, a4, a5, a6, a7, a8, a9, a10, a11, a12);
-}
-
 // The address of a frame array's element k bytes in: $0100 + X + offset + k,
 // carried into the high byte.
 void frameElementAddress(const char* name, int32_t k, int tc)
@@ -286,7 +242,7 @@ void compileConstantElement(TypeCode type, const char* name, int size, int32_t k
     if (type & FRAME) {
         pushSlot(2);
         frameElementAddress(name, k, tc);
-        loadElement(size, tc);
+        readThroughPointer(size, tc, tc + 2);
         return;
     }
     pushSlot(4);
@@ -374,7 +330,7 @@ void compileComputedElement(TypeCode type, const char* name, int size, ExprNode*
     emit(" LDA %s\n ADC %s\n", addressHigh, indexHigh);
     const char* sumHigh = byteOperand(tc + 1, false);
     emit(" STA %s\n", sumHigh);
-    loadElement(size, tc);
+    readThroughPointer(size, tc, tc + 2);
 }
 
 // name[index]: the element of an array; an element of an array of
