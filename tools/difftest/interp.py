@@ -7,7 +7,9 @@ program whose behaviour C leaves undefined.
 usage: interp.py PROG.c     prints "result: N", or "undefined: WHY" (status 1)
 
 It reads only what gen.py writes: file-level and local scalars and arrays of
-char, short and int (signed or unsigned), functions with parameters, the
+char, short and int (signed or unsigned), const values, static locals,
+pointers to char arrays, the casts int(e), short(e) and char(e) (which the
+program's #define lines give cc65), functions with parameters, the
 statements if/else, for, while, do, goto and labels, return, assignments and
 calls, and the C operators. int is 16 bits, char 8 bits and signed; a value
 converted to a signed type wraps, as cc65 does. Undefined behaviour stops
@@ -47,7 +49,7 @@ UINT = CType(16, False)
 POINTER = CType(16, False)
 TYPE_WORDS = ('unsigned', 'signed', 'char', 'int', 'short', 'void', 'const', 'static')
 
-TOKEN = re.compile(r'\s*(?:(//[^\n]*)|(0[xX][0-9A-Fa-f]+|\d+)|([A-Za-z_]\w*)|(<<|>>|<=|>=|==|!=|&&|\|\||[-+*/%<>=!~&|^(){}\[\];,:]))')
+TOKEN = re.compile(r'\s*(?:(//[^\n]*|#[^\n]*)|(0[xX][0-9A-Fa-f]+|\d+)|([A-Za-z_]\w*)|(<<|>>|<=|>=|==|!=|&&|\|\||[-+*/%<>=!~&|^(){}\[\];,:]))')
 
 
 def tokenize(text):
@@ -308,6 +310,13 @@ class Parser:
         if tok[0] == 'num':
             self.take()
             return ('num', tok[1])
+        if tok[1] in ('int', 'short', 'char') and self.peek(1)[1] == '(':
+            # Quarn's cast int(e), which the program's #define makes C's.
+            self.take()
+            self.take('(')
+            e = self.expression()
+            self.take(')')
+            return ('cast', SCHAR if tok[1] == 'char' else INT, e)
         name = self.take()[1]
         if self.at('('):
             return self.call(name)
@@ -397,6 +406,9 @@ class Machine:
                 raise Undefined('* of a value that is not a pointer')
             _, cell, offset = pointer
             return self.read(cell, offset)
+        if kind == 'cast':
+            value, _ = self.evaluate(e[2], frame)
+            return self.promote(e[1].wrap(value), e[1])
         if kind == 'call':
             value, ctype = self.call(e[1], [self.evaluate(a, frame) for a in e[2]], True)
             return self.promote(value, ctype)
