@@ -55,6 +55,35 @@ int32_t pushCellArgument(int32_t count, const ExprNode* cell)
 
 }  // namespace
 
+// Pushes the word at number, high byte first.
+void saveWord(int number)
+{
+    const char* low = wordOperand(number);
+    const char* high = wordOperand(number);
+    emit(" LDA %s+1\n PHA\n LDA %s\n PHA\n", high, low);
+}
+
+// Pulls a saved word back into its register, low byte first; a binding left
+// on the word is dropped so that the register itself is written.
+void restoreWord(int number)
+{
+    releaseRegister(number);
+    const char* high = wordOperand(number);
+    const char* low = wordOperand(number);
+    emit(" PLA\n STA %s\n PLA\n STA %s+1\n", low, high);
+}
+
+// Copies the word at source into the word at target, low byte first.
+void copyWord(int target, int source)
+{
+    const char* targetHigh = wordOperand(target);
+    const char* sourceHigh = wordOperand(source);
+    const char* targetLow = wordOperand(target);
+    const char* sourceLow = wordOperand(source);
+    emit(" LDA %s\n STA %s\n LDA %s+1\n STA %s+1\n", sourceLow, targetLow, sourceHigh,
+         targetHigh);
+}
+
 // Calls function symbol with the argument list (an empty-list node or a chain
 // of cells). On return tempCounter is back at its entry value and the result
 // is in the word there (BX when nothing was live).
@@ -76,9 +105,7 @@ void compileCall(int32_t symbol, ExprNode* list)
     // Live temporaries, the highest first, BX last.
     while (tempCounter > FIRST_TEMP) {
         tempCounter -= 2;
-        const char* low = wordOperand(tempCounter);
-        const char* high = wordOperand(tempCounter);
-        emit(" LDA %s+1\n PHA\n LDA %s\n PHA\n", high, low);
+        saveWord(tempCounter);
     }
 
     if (list->op == RPAREN) {
@@ -99,21 +126,12 @@ void compileCall(int32_t symbol, ExprNode* list)
     // Move the result from BX above the live temporaries before they return.
     if (baseType(type) != 0) {
         releaseRegister(saved);
-        const char* targetHigh = wordOperand(saved);
-        const char* resultHigh = wordOperand(tempCounter);
-        const char* targetLow = wordOperand(saved);
-        const char* resultLow = wordOperand(tempCounter);
-        emit(" LDA %s\n STA %s\n LDA %s+1\n STA %s+1\n", resultLow, targetLow, resultHigh,
-             targetHigh);
+        copyWord(saved, tempCounter);
     }
 
-    // Pull the saved words back, BX first; the registers themselves are
-    // written, so any binding left on them is dropped first.
+    // Pull the saved words back, BX first.
     while (tempCounter < saved) {
-        releaseRegister(tempCounter);
-        const char* high = wordOperand(tempCounter);
-        const char* low = wordOperand(tempCounter);
-        emit(" PLA\n STA %s\n PLA\n STA %s+1\n", low, high);
+        restoreWord(tempCounter);
         tempCounter += 2;
     }
 }

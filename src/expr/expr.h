@@ -89,3 +89,8 @@ TypeCode generateComparison(ExprNode* node, TypeCode leftType, TypeCode rightTyp
 TypeCode compileIdentifier(int32_t symbol, ExprNode* postfix);  // identifier.cpp
 void compileCall(int32_t symbol, ExprNode* list);               // call.cpp
 int32_t pushArguments(int32_t count, ExprNode* cell);           // call.cpp
+// Saving live words around a call (call.cpp): push one word, pull it back
+// into its register, copy a result word into another.
+void saveWord(int number);
+void restoreWord(int number);
+void copyWord(int target, int source);

@@ -267,24 +267,6 @@ void callLongHelper(int32_t op, int right)
              firstHigh, firstLow, secondHigh, secondLow);
 }
 
-// Pushes the word at number, high byte first.
-void saveWord(int number)
-{
-    const char* low = wordOperand(number);
-    const char* high = wordOperand(number);
-    emit(" LDA %s+1\n PHA\n LDA %s\n PHA\n", high, low);
-}
-
-// Pulls a saved word back into its register, low byte first; a binding left
-// on the word is dropped so that the register itself is written.
-void restoreWord(int number)
-{
-    releaseRegister(number);
-    const char* high = wordOperand(number);
-    const char* low = wordOperand(number);
-    emit(" PLA\n STA %s\n PLA\n STA %s+1\n", low, high);
-}
-
 // Save-and-call: every live word below the left operand goes on the stack
 // (top one first), the routine is called, its result in BX is copied into
 // slot t, and the saved words are pulled back, BX first. t is the left
@@ -319,12 +301,7 @@ void callHelper(int32_t op, int width, int left, int right)
             const char* result = byteOperand(FIRST_TEMP, false);
             emit(" LDA %s\n STA %s\n", result, target);
         } else {
-            const char* targetHigh = wordOperand(t);
-            const char* resultHigh = wordOperand(FIRST_TEMP);
-            const char* targetLow = wordOperand(t);
-            const char* resultLow = wordOperand(FIRST_TEMP);
-            emit(" LDA %s\n STA %s\n LDA %s+1\n STA %s+1\n", resultLow, targetLow, resultHigh,
-                 targetHigh);
+            copyWord(t, FIRST_TEMP);
         }
         if (width == 4) {
             restoreWord(left);
