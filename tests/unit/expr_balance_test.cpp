@@ -13,20 +13,12 @@
 
 namespace {
 
-std::string parsed(const std::string& text, TypeCode* type = nullptr)
-{
-    ExprNode* root = parseText(text, type);
-    std::string printed = treeText(root);
-    deleteTree(root);
-    return printed;
-}
-
 // The parsed tree with what the parser wrote to standard error.
 std::string parsedWithWarnings(const std::string& text, std::string* warnings, TypeCode* type = nullptr)
 {
     errorLevel = 0;
     ::testing::internal::CaptureStderr();
-    std::string printed = parsed(text, type);
+    std::string printed = parsedText(text, type);
     *warnings = ::testing::internal::GetCapturedStderr();
     return printed;
 }
@@ -36,40 +28,40 @@ std::string parsedWithWarnings(const std::string& text, std::string* warnings, T
 TEST(ExprBalanceConstants, ConstantNextToACharBecomesAChar)
 {
     TypeCode type = 0;
-    EXPECT_EQ(parsed("c + 1", &type), "(+ c 1:char)");
+    EXPECT_EQ(parsedText("c + 1", &type), "(+ c 1:char)");
     EXPECT_EQ(type, 11);
     // The expression level balances again with the constant's first type,
     // int, and widens the char on the right.
-    EXPECT_EQ(parsed("1 + c", &type), "(+ 1:char (CHAR_TO_INT c))");
+    EXPECT_EQ(parsedText("1 + c", &type), "(+ 1:char (CHAR_TO_INT c))");
     EXPECT_EQ(type, 12);
-    EXPECT_EQ(parsed("uc & 15", &type), "(& uc 15:char)");
+    EXPECT_EQ(parsedText("uc & 15", &type), "(& uc 15:char)");
     EXPECT_EQ(type, 3);
 }
 
 TEST(ExprBalanceConstants, ConstantNextToALongBecomesALong)
 {
     TypeCode type = 0;
-    EXPECT_EQ(parsed("l + 1", &type), "(+ l 1:long)");
+    EXPECT_EQ(parsedText("l + 1", &type), "(+ l 1:long)");
     EXPECT_EQ(type, 13);
-    EXPECT_EQ(parsed("1 - l", &type), "(- (INT_TO_LONG 1:long) l)");
+    EXPECT_EQ(parsedText("1 - l", &type), "(- (INT_TO_LONG 1:long) l)");
     EXPECT_EQ(type, 13);
 }
 
 TEST(ExprBalanceConstants, ConstantNextToAFloatBecomesAWidenedLong)
 {
     TypeCode type = 0;
-    EXPECT_EQ(parsed("r + 1", &type), "(+ r (LONG_TO_FLOAT 1:long))");
+    EXPECT_EQ(parsedText("r + 1", &type), "(+ r (LONG_TO_FLOAT 1:long))");
     EXPECT_EQ(type, 14);
-    EXPECT_EQ(parsed("1 * r", &type), "(* (LONG_TO_FLOAT 1:long) r)");
+    EXPECT_EQ(parsedText("1 * r", &type), "(* (LONG_TO_FLOAT 1:long) r)");
 }
 
 TEST(ExprBalanceConstants, ConstantUnderAUnaryOrSumIsRetypedToo)
 {
-    EXPECT_EQ(parsed("c + -1"), "(+ c (neg 1:char))");
-    EXPECT_EQ(parsed("c & ~1"), "(& c (~ 1:char))");
-    EXPECT_EQ(parsed("c ^ !0"), "(^ c (! 0:char))");
+    EXPECT_EQ(parsedText("c + -1"), "(+ c (neg 1:char))");
+    EXPECT_EQ(parsedText("c & ~1"), "(& c (~ 1:char))");
+    EXPECT_EQ(parsedText("c ^ !0"), "(^ c (! 0:char))");
     // The sum's own left constant is retyped, so the int sum counts as a char.
-    EXPECT_EQ(parsed("c + (1 + x)"), "(+ c (+ 1:char x))");
+    EXPECT_EQ(parsedText("c + (1 + x)"), "(+ c (+ 1:char x))");
 }
 
 TEST(ExprBalanceConstants, LongConstantBackToIntThenToChar)
@@ -159,42 +151,42 @@ TEST(ExprBalanceWidening, FunctionTypeIsFatal)
 TEST(ExprBalanceWidening, CharLeftOfAnIntSumIsWidenedTwice)
 {
     TypeCode type = 0;
-    EXPECT_EQ(parsed("c + i", &type), "(+ (CHAR_TO_INT (CHAR_TO_INT c)) i)");
+    EXPECT_EQ(parsedText("c + i", &type), "(+ (CHAR_TO_INT (CHAR_TO_INT c)) i)");
     EXPECT_EQ(type, 12);
-    EXPECT_EQ(parsed("i + c"), "(+ i (CHAR_TO_INT c))");
-    EXPECT_EQ(parsed("l + c"), "(+ l (CHAR_TO_LONG c))");
+    EXPECT_EQ(parsedText("i + c"), "(+ i (CHAR_TO_INT c))");
+    EXPECT_EQ(parsedText("l + c"), "(+ l (CHAR_TO_LONG c))");
     // In a longer chain the expression level balances the char type of c
     // against the whole chain: the constant on the right becomes a char.
     TypeCode chain = 0;
-    EXPECT_EQ(parsed("c + i - 3", &chain), "(- (+ (CHAR_TO_INT c) i) 3:char)");
+    EXPECT_EQ(parsedText("c + i - 3", &chain), "(- (+ (CHAR_TO_INT c) i) 3:char)");
     EXPECT_EQ(chain, 11);
-    EXPECT_EQ(parsed("c + i - j"), "(- (CHAR_TO_INT (+ (CHAR_TO_INT c) i)) j)");
+    EXPECT_EQ(parsedText("c + i - j"), "(- (CHAR_TO_INT (+ (CHAR_TO_INT c) i)) j)");
 }
 
 TEST(ExprBalanceWidening, BoolToFloatLeavesEmptyNodes)
 {
-    EXPECT_EQ(parsed("b + r"), "(+ (EMPTY (EMPTY b)) r)");
+    EXPECT_EQ(parsedText("b + r"), "(+ (EMPTY (EMPTY b)) r)");
 }
 
 TEST(ExprBalanceComparisons, ComparisonRightOfALooseOperatorWidensItsRightOperand)
 {
-    EXPECT_EQ(parsed("x & y < z"), "(& x (< y (BOOL_TO_INT z)))");
-    EXPECT_EQ(parsed("x ^ y < z"), "(^ x (< y (BOOL_TO_INT z)))");
-    EXPECT_EQ(parsed("x | y == z"), "(| x (== y (BOOL_TO_INT z)))");
-    EXPECT_EQ(parsed("x < y && y < z"), "(&& (BOOL_TO_INT (< x y)) (< y (BOOL_TO_INT z)))");
-    EXPECT_EQ(parsed("x || y > z"), "(|| x (> y (BOOL_TO_INT z)))");
+    EXPECT_EQ(parsedText("x & y < z"), "(& x (< y (BOOL_TO_INT z)))");
+    EXPECT_EQ(parsedText("x ^ y < z"), "(^ x (< y (BOOL_TO_INT z)))");
+    EXPECT_EQ(parsedText("x | y == z"), "(| x (== y (BOOL_TO_INT z)))");
+    EXPECT_EQ(parsedText("x < y && y < z"), "(&& (BOOL_TO_INT (< x y)) (< y (BOOL_TO_INT z)))");
+    EXPECT_EQ(parsedText("x || y > z"), "(|| x (> y (BOOL_TO_INT z)))");
     // A char comparison widens to char only.
-    EXPECT_EQ(parsed("c & c < c"), "(& c (< c (BOOL_TO_CHAR c)))");
+    EXPECT_EQ(parsedText("c & c < c"), "(& c (< c (BOOL_TO_CHAR c)))");
 }
 
 TEST(ExprBalanceComparisons, ComparisonIsBoolAndItsOperandsAreBalanced)
 {
     TypeCode type = 0;
-    EXPECT_EQ(parsed("c < i", &type), "(< (CHAR_TO_INT c) i)");
+    EXPECT_EQ(parsedText("c < i", &type), "(< (CHAR_TO_INT c) i)");
     EXPECT_EQ(type, 1);
-    EXPECT_EQ(parsed("x == 1", &type), "(== x 1:int)");
+    EXPECT_EQ(parsedText("x == 1", &type), "(== x 1:int)");
     EXPECT_EQ(type, 1);
-    EXPECT_EQ(parsed("x == y & z", &type), "(& (BOOL_TO_INT (== x y)) z)");
+    EXPECT_EQ(parsedText("x == y & z", &type), "(& (BOOL_TO_INT (== x y)) z)");
     EXPECT_EQ(type, 12);
 }
 

@@ -207,6 +207,14 @@ std::string treeText(const ExprNode* node)
     return text + ")";
 }
 
+std::string parsedText(const std::string& text, TypeCode* type)
+{
+    ExprNode* root = parseText(text, type);
+    std::string printed = treeText(root);
+    deleteTree(root);
+    return printed;
+}
+
 std::string foldedText(const std::string& text, TypeCode* type)
 {
     ExprNode* root = parseText(text);

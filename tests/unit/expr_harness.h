@@ -34,6 +34,9 @@ ExprNode* parseText(const std::string& text, TypeCode* type = nullptr);
 // (a[index], f(), f(arg, arg)); unary minus as neg and indirection as deref.
 std::string treeText(const ExprNode* node);
 
+// parseText, printed; the root is freed.
+std::string parsedText(const std::string& text, TypeCode* type = nullptr);
+
 // parseText, then the typing walk, printed; the root is freed.
 std::string foldedText(const std::string& text, TypeCode* type = nullptr);
 

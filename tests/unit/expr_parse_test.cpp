@@ -12,75 +12,62 @@
 #include "expr_harness.h"
 #include "symbols/symbols.h"
 
-namespace {
-
-// The parsed tree of text, printed; the root is freed.
-std::string parsed(const std::string& text, TypeCode* type = nullptr)
-{
-    ExprNode* root = parseText(text, type);
-    std::string printed = treeText(root);
-    deleteTree(root);
-    return printed;
-}
-
-}  // namespace
-
 TEST(ExprParseLevels, SubtractionAndProductsAssociateLeft)
 {
-    EXPECT_EQ(parsed("x - y - z"), "(- (- x y) z)");
-    EXPECT_EQ(parsed("x * y * z"), "(* (* x y) z)");
-    EXPECT_EQ(parsed("x / y % z"), "(% (/ x y) z)");
+    EXPECT_EQ(parsedText("x - y - z"), "(- (- x y) z)");
+    EXPECT_EQ(parsedText("x * y * z"), "(* (* x y) z)");
+    EXPECT_EQ(parsedText("x / y % z"), "(% (/ x y) z)");
 }
 
 TEST(ExprParseLevels, ProductsBindTighterThanSums)
 {
-    EXPECT_EQ(parsed("x * y + z"), "(+ (* x y) z)");
-    EXPECT_EQ(parsed("x + y * z"), "(+ x (* y z))");
-    EXPECT_EQ(parsed("x - y / z + i"), "(+ (- x (/ y z)) i)");
+    EXPECT_EQ(parsedText("x * y + z"), "(+ (* x y) z)");
+    EXPECT_EQ(parsedText("x + y * z"), "(+ x (* y z))");
+    EXPECT_EQ(parsedText("x - y / z + i"), "(+ (- x (/ y z)) i)");
 }
 
 TEST(ExprParseLevels, ShiftTakesOneOperatorThenOnlySumsContinue)
 {
-    EXPECT_EQ(parsed("x << 1 + 2"), "(+ (<< x 1:int) 2:int)");
-    EXPECT_EQ(parsed("x + y << z"), "(<< (+ x y) z)");
-    EXPECT_EQ(parsed("x >> y * z"), "(>> x (* y z))");
-    EXPECT_EQ(parsed("x << y - z + i"), "(+ (- (<< x y) z) i)");
+    EXPECT_EQ(parsedText("x << 1 + 2"), "(+ (<< x 1:int) 2:int)");
+    EXPECT_EQ(parsedText("x + y << z"), "(<< (+ x y) z)");
+    EXPECT_EQ(parsedText("x >> y * z"), "(>> x (* y z))");
+    EXPECT_EQ(parsedText("x << y - z + i"), "(+ (- (<< x y) z) i)");
 }
 
 TEST(ExprParseLevels, SecondShiftEndsTheExpression)
 {
-    EXPECT_EQ(parsed("x << y << z"), "(<< x y)");
+    EXPECT_EQ(parsedText("x << y << z"), "(<< x y)");
     EXPECT_EQ(currentToken, SHL);
-    EXPECT_EQ(parsed("x < y << 1"), "(< x y)");
+    EXPECT_EQ(parsedText("x < y << 1"), "(< x y)");
     EXPECT_EQ(currentToken, SHL);
-    EXPECT_EQ(parsed("x & y >> 2"), "(& x y)");
+    EXPECT_EQ(parsedText("x & y >> 2"), "(& x y)");
     EXPECT_EQ(currentToken, SHR);
 }
 
 TEST(ExprParseLevels, ComparisonsDoNotChain)
 {
-    EXPECT_EQ(parsed("x == y == z"), "(== x y)");
+    EXPECT_EQ(parsedText("x == y == z"), "(== x y)");
     EXPECT_EQ(currentToken, EQ);
-    EXPECT_EQ(parsed("x < y < z"), "(< x y)");
+    EXPECT_EQ(parsedText("x < y < z"), "(< x y)");
     EXPECT_EQ(currentToken, LT);
-    EXPECT_EQ(parsed("x != y >= z"), "(!= x y)");
+    EXPECT_EQ(parsedText("x != y >= z"), "(!= x y)");
     EXPECT_EQ(currentToken, GE);
 }
 
 TEST(ExprParseLevels, ComparisonTakesSumsAndShiftsItsLeft)
 {
-    EXPECT_EQ(parsed("x + 1 <= y * 2"), "(<= (+ x 1:int) (* y 2:int))");
-    EXPECT_EQ(parsed("x << 1 > y"), "(> (<< x 1:int) y)");
+    EXPECT_EQ(parsedText("x + 1 <= y * 2"), "(<= (+ x 1:int) (* y 2:int))");
+    EXPECT_EQ(parsedText("x << 1 > y"), "(> (<< x 1:int) y)");
 }
 
 TEST(ExprParseLevels, BitwiseAndLogicalLevelsNest)
 {
-    EXPECT_EQ(parsed("x | y ^ z & i"), "(| x (^ y (& z i)))");
-    EXPECT_EQ(parsed("x & y ^ z | i"), "(| (^ (& x y) z) i)");
-    EXPECT_EQ(parsed("x || y && z"), "(|| x (&& y z))");
-    EXPECT_EQ(parsed("x && y || z"), "(|| (&& x y) z)");
-    EXPECT_EQ(parsed("x & y & z"), "(& (& x y) z)");
-    EXPECT_EQ(parsed("x || y || z"), "(|| (|| x y) z)");
+    EXPECT_EQ(parsedText("x | y ^ z & i"), "(| x (^ y (& z i)))");
+    EXPECT_EQ(parsedText("x & y ^ z | i"), "(| (^ (& x y) z) i)");
+    EXPECT_EQ(parsedText("x || y && z"), "(|| x (&& y z))");
+    EXPECT_EQ(parsedText("x && y || z"), "(|| (&& x y) z)");
+    EXPECT_EQ(parsedText("x & y & z"), "(& (& x y) z)");
+    EXPECT_EQ(parsedText("x || y || z"), "(|| (|| x y) z)");
 }
 
 TEST(ExprParseLevels, StopsAtTheFirstTokenNoLevelTakes)
@@ -88,7 +75,7 @@ TEST(ExprParseLevels, StopsAtTheFirstTokenNoLevelTakes)
     const char* stops[] = {"x + y )", "x + y ]", "x + y ;", "x + y ,", "x + y = 1"};
     TokenCode codes[] = {RPAREN, RBRACKET, SEMICOLON, COMMA, ASSIGN};
     for (int n = 0; n < 5; n++) {
-        EXPECT_EQ(parsed(stops[n]), "(+ x y)") << stops[n];
+        EXPECT_EQ(parsedText(stops[n]), "(+ x y)") << stops[n];
         EXPECT_EQ(currentToken, codes[n]) << stops[n];
     }
 }
@@ -99,49 +86,49 @@ TEST(ExprParseUnary, ParenthesesLeaveNoWrapper)
     EXPECT_EQ(root->op, ID);
     EXPECT_EQ(treeText(root), "x");
     deleteTree(root);
-    EXPECT_EQ(parsed("((x + y)) * z"), "(* (+ x y) z)");
-    EXPECT_EQ(parsed("x - (y - z)"), "(- x (- y z))");
+    EXPECT_EQ(parsedText("((x + y)) * z"), "(* (+ x y) z)");
+    EXPECT_EQ(parsedText("x - (y - z)"), "(- x (- y z))");
 }
 
 TEST(ExprParseUnary, MinusMakesANodeAndPlusDoesNot)
 {
-    EXPECT_EQ(parsed("-5"), "(neg 5:int)");
-    EXPECT_EQ(parsed("+5"), "5:int");
-    EXPECT_EQ(parsed("- -x"), "(neg (neg x))");
-    EXPECT_EQ(parsed("+ + x"), "x");
-    EXPECT_EQ(parsed("~x"), "(~ x)");
-    EXPECT_EQ(parsed("!x"), "(! x)");
+    EXPECT_EQ(parsedText("-5"), "(neg 5:int)");
+    EXPECT_EQ(parsedText("+5"), "5:int");
+    EXPECT_EQ(parsedText("- -x"), "(neg (neg x))");
+    EXPECT_EQ(parsedText("+ + x"), "x");
+    EXPECT_EQ(parsedText("~x"), "(~ x)");
+    EXPECT_EQ(parsedText("!x"), "(! x)");
 }
 
 TEST(ExprParseUnary, UnaryBindsTighterThanProducts)
 {
-    EXPECT_EQ(parsed("-x * y"), "(* (neg x) y)");
-    EXPECT_EQ(parsed("x * -y"), "(* x (neg y))");
-    EXPECT_EQ(parsed("!x + 1"), "(+ (! x) 1:int)");
+    EXPECT_EQ(parsedText("-x * y"), "(* (neg x) y)");
+    EXPECT_EQ(parsedText("x * -y"), "(* x (neg y))");
+    EXPECT_EQ(parsedText("!x + 1"), "(+ (! x) 1:int)");
 }
 
 TEST(ExprParseUnary, TypesOfUnaryForms)
 {
     TypeCode type = 0;
-    parsed("-c", &type);
+    parsedText("-c", &type);
     EXPECT_EQ(type, 11);
-    parsed("!x", &type);
+    parsedText("!x", &type);
     EXPECT_EQ(type, 12);
-    parsed("*p", &type);
+    parsedText("*p", &type);
     EXPECT_EQ(type, 11);  // the pointer flag is gone
-    parsed("*ip", &type);
+    parsedText("*ip", &type);
     EXPECT_EQ(type, 12);
-    parsed("5", &type);
+    parsedText("5", &type);
     EXPECT_EQ(type, 4);
-    parsed("2.5", &type);
+    parsedText("2.5", &type);
     EXPECT_EQ(type, 6);
 }
 
 TEST(ExprParseUnary, ConstantsKeepTheirValues)
 {
-    EXPECT_EQ(parsed("1234"), "1234:int");
-    EXPECT_EQ(parsed("true"), "-1:int");
-    EXPECT_EQ(parsed("false"), "0:int");
+    EXPECT_EQ(parsedText("1234"), "1234:int");
+    EXPECT_EQ(parsedText("true"), "-1:int");
+    EXPECT_EQ(parsedText("false"), "0:int");
     ExprNode* root = parseText("0.25");
     EXPECT_EQ(root->op, FCONST);
     EXPECT_EQ(root->floatValue, 0.25);
@@ -174,11 +161,11 @@ TEST(ExprParseUnary, CastsAndPortReadsCarryTheirKeyword)
     EXPECT_EQ(type, 4);
     deleteTree(root);
 
-    EXPECT_EQ(parsed("int(c)", &type), "(int c)");
+    EXPECT_EQ(parsedText("int(c)", &type), "(int c)");
     EXPECT_EQ(type, 4);
-    EXPECT_EQ(parsed("inp(x)", &type), "(inp x)");
+    EXPECT_EQ(parsedText("inp(x)", &type), "(inp x)");
     EXPECT_EQ(type, 3);
-    EXPECT_EQ(parsed("inpw(x + 2)", &type), "(inpw (+ x 2:int))");
+    EXPECT_EQ(parsedText("inpw(x + 2)", &type), "(inpw (+ x 2:int))");
     EXPECT_EQ(type, 4);
 }
 
@@ -227,7 +214,7 @@ TEST(ExprParseSuffix, CallArgumentsFormACellChain)
     EXPECT_EQ(treeText(list->right->left), "x");
     EXPECT_EQ(list->right->right, nullptr);
     deleteTree(root);
-    EXPECT_EQ(parsed("f(x + 1, (y), z * 2) + 1"), "(+ f((+ x 1:int), y, (* z 2:int)) 1:int)");
+    EXPECT_EQ(parsedText("f(x + 1, (y), z * 2) + 1"), "(+ f((+ x 1:int), y, (* z 2:int)) 1:int)");
 }
 
 TEST(ExprParseOperatorNodes, OperatorNodesHoldNoSymbol)
@@ -256,54 +243,54 @@ TEST(ExprParseOperatorNodes, RootKeepsTheFirstConstantsValue)
 
 TEST(ExprParseErrors, UndeclaredName)
 {
-    EXPECT_EXIT(parsed("x + w"), ::testing::ExitedWithCode(2), "^line 1: error: undefined symbol\n$");
+    EXPECT_EXIT(parsedText("x + w"), ::testing::ExitedWithCode(2), "^line 1: error: undefined symbol\n$");
 }
 
 TEST(ExprParseErrors, IndexingANonArray)
 {
-    EXPECT_EXIT(parsed("x[1]"), ::testing::ExitedWithCode(2), "^line 1: error: expected array name\n$");
-    EXPECT_EXIT(parsed("p[1]"), ::testing::ExitedWithCode(2), "^line 1: error: expected array name\n$");
+    EXPECT_EXIT(parsedText("x[1]"), ::testing::ExitedWithCode(2), "^line 1: error: expected array name\n$");
+    EXPECT_EXIT(parsedText("p[1]"), ::testing::ExitedWithCode(2), "^line 1: error: expected array name\n$");
 }
 
 TEST(ExprParseErrors, IndexingAFunction)
 {
-    EXPECT_EXIT(parsed("f[1]"), ::testing::ExitedWithCode(2),
+    EXPECT_EXIT(parsedText("f[1]"), ::testing::ExitedWithCode(2),
                 "^line 1: error: function/procedure unexpected\n$");
 }
 
 TEST(ExprParseErrors, CallingANonFunction)
 {
-    EXPECT_EXIT(parsed("x(1)"), ::testing::ExitedWithCode(2),
+    EXPECT_EXIT(parsedText("x(1)"), ::testing::ExitedWithCode(2),
                 "^line 1: error: expected function/procedure\n$");
-    EXPECT_EXIT(parsed("a()"), ::testing::ExitedWithCode(2),
+    EXPECT_EXIT(parsedText("a()"), ::testing::ExitedWithCode(2),
                 "^line 1: error: expected function/procedure\n$");
 }
 
 TEST(ExprParseErrors, CallingAFunctionWithoutResultAsAValue)
 {
-    EXPECT_EXIT(parsed("v()"), ::testing::ExitedWithCode(2), "^line 1: error: expected function\n$");
+    EXPECT_EXIT(parsedText("v()"), ::testing::ExitedWithCode(2), "^line 1: error: expected function\n$");
 }
 
 TEST(ExprParseErrors, FunctionNameAsAnOperand)
 {
-    EXPECT_EXIT(parsed("f + 1"), ::testing::ExitedWithCode(2),
+    EXPECT_EXIT(parsedText("f + 1"), ::testing::ExitedWithCode(2),
                 "^line 1: error: function/procedure unexpected\n$");
 }
 
 TEST(ExprParseErrors, TokenThatCannotStartAnOperand)
 {
-    EXPECT_EXIT(parsed("x + )"), ::testing::ExitedWithCode(2),
+    EXPECT_EXIT(parsedText("x + )"), ::testing::ExitedWithCode(2),
                 "^error: expected ID but found \\)\nline 1: syntax error\n$");
-    EXPECT_EXIT(parsed("x * long"), ::testing::ExitedWithCode(2),
+    EXPECT_EXIT(parsedText("x * long"), ::testing::ExitedWithCode(2),
                 "^error: expected ID but found long\nline 1: syntax error\n$");
-    EXPECT_EXIT(parsed("asm"), ::testing::ExitedWithCode(2),
+    EXPECT_EXIT(parsedText("asm"), ::testing::ExitedWithCode(2),
                 "^error: expected ID but found _asm\nline 1: syntax error\n$");
-    EXPECT_EXIT(parsed("@"), ::testing::ExitedWithCode(2),
+    EXPECT_EXIT(parsedText("@"), ::testing::ExitedWithCode(2),
                 "^error: expected ID but found ID\nline 1: syntax error\n$");
 }
 
 TEST(ExprParseErrors, UnclosedParenthesisIsAFailedMatch)
 {
-    EXPECT_EXIT(parsed("(x + y;"), ::testing::ExitedWithCode(2),
+    EXPECT_EXIT(parsedText("(x + y;"), ::testing::ExitedWithCode(2),
                 "^error: expected \\) but found ;\nline 1: syntax error\n$");
 }
