@@ -51,6 +51,9 @@ VALUE_SLOTS = 6
 STACK_BUDGET = 200
 # Statement executions (loop counts multiplied out) a whole program may cost.
 WORK_BUDGET = 4000
+# Quarn writes two bytes of code or more per source character: a longer source
+# may not fit between the program's origin and the top of memory.
+MAX_SOURCE_CHARS = 20000
 
 
 class Type:
@@ -1187,7 +1190,14 @@ class Generator:
 
 
 def generate(seed, size='normal'):
-    return Generator(seed, size).program()
+    """The program of a seed. One too long for the 6502's memory once
+    compiled is drawn again from the seed's next stream."""
+    text = Generator(seed, size).program()
+    attempt = 0
+    while len(text) > MAX_SOURCE_CHARS and attempt < 50:
+        attempt += 1
+        text = Generator('%d/%d' % (seed, attempt), size).program()
+    return text
 
 
 def main():
