@@ -33,6 +33,7 @@ order of evaluation is C's to choose); loops are counted and recursion is
 bounded; the stack page holds the deepest chain of frames; expressions need
 at most six two-byte temporaries.
 """
+import copy
 import random
 import sys
 
@@ -348,9 +349,17 @@ class Generator:
     def widen(self, e):
         """e as an operand of a 16-bit operation: Quarn widens a char without
         extending a sign, so the value must be exact (else it is masked)."""
-        if e.width == 16 or e.const is not None or e.exact():
+        if e.width == 16 or e.const is not None:
             return e
-        return self.masked(e, 255)
+        if not e.exact():
+            return self.masked(e, 255)
+        if e.known is not None:
+            # A const char: with -O it becomes a char constant under the
+            # widening, an operand that counts and is unsigned.
+            widened = copy.copy(e)
+            widened.signs = (e.signs[0], False)
+            return widened
+        return e
 
     def paren(self, e, limit, right=False, width=None):
         """The text of operand e inside an operator of level `limit`. A left
