@@ -25,8 +25,14 @@ constexpr int END_OF_INPUT = -1;
 // The source is read a block at a time into this buffer, and readChar takes
 // its characters from here: a function call into the stream per character
 // was a large part of the scanning time.
+// The byte after the last one read, *sourceLimit, is always 0xFF, which is
+// neither blank nor part of a name: the loops that take runs of blanks and
+// name characters straight from the block stop there without a test of
+// their own, and a real 0xFF byte (the end of input, to readChar) stops them
+// too.
 constexpr size_t SOURCE_BLOCK_SIZE = 1 << 14;
-unsigned char sourceBlock[SOURCE_BLOCK_SIZE];
+constexpr unsigned char BLOCK_END = 0xFF;
+unsigned char sourceBlock[SOURCE_BLOCK_SIZE + 1] = {BLOCK_END};
 const unsigned char* sourceNext = sourceBlock;
 const unsigned char* sourceLimit = sourceBlock;
 
@@ -36,14 +42,70 @@ bool refillSource()
     size_t count = fread(sourceBlock, 1, SOURCE_BLOCK_SIZE, sourceFile);
     sourceNext = sourceBlock;
     sourceLimit = sourceBlock + count;
+    sourceBlock[count] = BLOCK_END;
     return count != 0;
 }
+
+// Classes of source bytes for the runs taken from the block: blanks (a
+// newline is 2, the others 1: a run's newlines are the sum of the classes
+// less one each) and name characters.
+struct ByteClasses {
+    uint8_t blank[256];
+    bool name[256];
+    uint8_t start[256];  // how a token that begins with the byte is read
+    uint8_t dropped[256];  // given back by unreadChar: 0 kept, 1 dropped, 2 a newline
+};
+
+// Token starts that nextToken reads straight from the block; the rest
+// (comments, '/', bytes above 126, the end of the block) take the general
+// way.
+enum : uint8_t { START_OTHER, START_NAME, START_NUMBER, START_OPERATOR };
+
+constexpr ByteClasses makeByteClasses()
+{
+    ByteClasses classes{};
+    classes.blank[static_cast<unsigned char>(' ')] = 1;
+    classes.blank[static_cast<unsigned char>('\t')] = 1;
+    classes.blank[static_cast<unsigned char>('\r')] = 1;
+    classes.blank[0] = 1;
+    classes.blank[static_cast<unsigned char>('\n')] = 2;
+    for (int c = 0; c < 256; c++)
+        classes.name[c] = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+    classes.dropped[static_cast<unsigned char>(' ')] = 1;
+    classes.dropped[static_cast<unsigned char>('\t')] = 1;
+    classes.dropped[static_cast<unsigned char>('\r')] = 1;
+    classes.dropped[0xFF] = 1;  // -1 to readChar, the end of input
+    classes.dropped[static_cast<unsigned char>('\n')] = 2;
+    for (int c = '!'; c < 127; c++)
+        classes.start[c] = START_OPERATOR;
+    classes.start[static_cast<unsigned char>('#')] = START_OTHER;
+    classes.start[static_cast<unsigned char>('/')] = START_OTHER;
+    for (int c = 0; c < 256; c++) {
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_')
+            classes.start[c] = START_NAME;
+        else if (c >= '0' && c <= '9')
+            classes.start[c] = START_NUMBER;
+    }
+    return classes;
+}
+
+constexpr ByteClasses byteClasses = makeByteClasses();
 
 // Characters given back to the stream, newest last. A number that ends in
 // '.' and a non-digit gives back two.
 constexpr int PUSHBACK_SIZE = 2;
 int pushedBack[PUSHBACK_SIZE];
 int pushedBackCount;
+
+// Gives back the character at p, which ends a token and is in the block,
+// as reading it and calling unreadChar would: a blank or the end of input
+// is dropped, a newline is dropped and counted, anything else is read next.
+void giveBackAt(const unsigned char* p)
+{
+    uint8_t dropped = byteClasses.dropped[*p];
+    lineNumber += dropped >> 1;
+    sourceNext = p + (dropped != 0);
+}
 
 bool isDigit(int c) { return c >= '0' && c <= '9'; }
 bool isOctalDigit(int c) { return c >= '0' && c <= '7'; }
@@ -219,14 +281,34 @@ TokenCode scanName(int first)
 {
     int length = 0;
     int c = first;
-    while (isNameCharacter(c)) {
-        if (length == LEXEME_SIZE - 1)
-            fatalError("compiler error");
-        lexeme[length++] = static_cast<char>(c);
+    lexeme[length++] = static_cast<char>(c);
+    // The rest of the name as far as the block holds it, then character by
+    // character across the end of the block.
+    bool ended = false;
+    if (pushedBackCount == 0) {
+        const unsigned char* p = sourceNext;
+        while (byteClasses.name[*p]) {
+            if (length == LEXEME_SIZE - 1)
+                fatalError("compiler error");
+            lexeme[length++] = static_cast<char>(*p++);
+        }
+        sourceNext = p;
+        if (p != sourceLimit) {
+            giveBackAt(p);
+            ended = true;
+        }
+    }
+    if (!ended) {
         c = readChar();
+        while (isNameCharacter(c)) {
+            if (length == LEXEME_SIZE - 1)
+                fatalError("compiler error");
+            lexeme[length++] = static_cast<char>(c);
+            c = readChar();
+        }
+        unreadChar(c);
     }
     lexeme[length] = '\0';
-    unreadChar(c);
 
     int32_t index;
     if (symbolTable.declarationMode != 0) {
@@ -294,14 +376,23 @@ int32_t pairEntry(int first, int second)
 // is one, else the single character's, else the character's own code.
 TokenCode scanOperator(int first)
 {
-    int second = readChar();
+    // The second character is looked at in the block when it is there, and
+    // read only when it makes a pair.
+    bool inBlock = pushedBackCount == 0 && sourceNext != sourceLimit;
+    int second = inBlock ? static_cast<int8_t>(*sourceNext) : readChar();
     lexeme[0] = static_cast<char>(first);
     lexeme[1] = static_cast<char>(second);
     lexeme[2] = '\0';
     int32_t index = pairEntry(first, second);
-    if (index != 0)
+    if (index != 0) {
+        if (inBlock)
+            sourceNext++;
         return symbolAt(index).token;
-    unreadChar(second);
+    }
+    if (inBlock)
+        giveBackAt(sourceNext);
+    else
+        unreadChar(second);
     lexeme[1] = '\0';
     if (singleEntry[first] == 0)
         singleEntry[first] = static_cast<int16_t>(lookupOperator());
@@ -364,6 +455,30 @@ void unreadChar(int c)
 
 TokenCode nextToken()
 {
+    // The common case: nothing given back, and the blanks and the first
+    // character of the token are in the block.
+    if (pendingNewline == 0 && pushedBackCount == 0) {
+        const unsigned char* p = sourceNext;
+        int newlines = 0;
+        for (uint8_t blank; (blank = byteClasses.blank[*p]) != 0; p++)
+            newlines += blank - 1;
+        lineNumber += newlines;
+        sourceNext = p;
+        if (p != sourceLimit) {
+            int first = *p;
+            uint8_t start = byteClasses.start[first];
+            if (start != START_OTHER) {
+                sourceNext = p + 1;
+                clearTokenValues();
+                if (start == START_NAME)
+                    return scanName(first);
+                if (start == START_NUMBER)
+                    return scanNumber(first);
+                return scanOperator(first);
+            }
+        }
+    }
+
     int c;
     if (pendingNewline != 0) {
         c = '\n';
@@ -373,10 +488,18 @@ TokenCode nextToken()
     }
 
     for (;;) {
-        if (c == ' ' || c == '\t' || c == '\r' || c == '\0') {
-            c = readChar();
-        } else if (c == '\n') {
-            ++lineNumber;
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\0' || c == '\n') {
+            if (c == '\n')
+                ++lineNumber;
+            // The run of blanks that follows, as far as the block holds it.
+            if (pushedBackCount == 0) {
+                const unsigned char* p = sourceNext;
+                int newlines = 0;
+                for (uint8_t blank; (blank = byteClasses.blank[*p]) != 0; p++)
+                    newlines += blank - 1;
+                lineNumber += newlines;
+                sourceNext = p;
+            }
             c = readChar();
         } else if (c == '#') {
             c = skipComment();
