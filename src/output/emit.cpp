@@ -22,15 +22,20 @@ namespace {
 constexpr int TEMPLATE_PIECES = 32;            // at most 31 conversions
 constexpr size_t TEMPLATE_LENGTH = 4096;       // characters of one template
 constexpr size_t TEXT_ARGUMENT_LIMIT = 255;
+constexpr size_t SHORT_TEXT = 8;
 constexpr size_t NUMBER_LIMIT = 11;            // "-2147483648"; %0nX gives at most 8
 static_assert(TEXT_ARGUMENT_LIMIT >= NUMBER_LIMIT, "a number takes no more room than a text");
 constexpr size_t FORMATTED_LIMIT = TEMPLATE_LENGTH + (TEMPLATE_PIECES - 1) * TEXT_ARGUMENT_LIMIT;
+// A literal run is written as a 16-byte block, up to 16 bytes past the text
+// (see copyRun): a buffer that takes a template has this much more room.
+constexpr size_t RUN_BLOCK = 16;
+constexpr size_t FORMATTED_ROOM = FORMATTED_LIMIT + RUN_BLOCK;
 
 // emit formats straight into this buffer, which goes to the file in big
 // writes when the room left is less than one template may need and when
 // flushOutput is called.
 constexpr size_t OUTPUT_BUFFER_SIZE = 1 << 18;
-static_assert(OUTPUT_BUFFER_SIZE >= 2 * FORMATTED_LIMIT, "a template always fits after a flush");
+static_assert(OUTPUT_BUFFER_SIZE >= 2 * FORMATTED_ROOM, "a template always fits after a flush");
 char outputBuffer[OUTPUT_BUFFER_SIZE];
 size_t outputUsed;
 
@@ -41,12 +46,22 @@ size_t outputUsed;
 // kept, its pieces in a pool taken in order, found through a small index
 // keyed by that address (both stay small, so a short run touches little
 // memory). When either fills up, everything is split anew.
+//
+// The literal runs are copied into a store of their own, each at a 16-byte
+// boundary and padded to a multiple of 16 bytes (16 at least), so that a
+// short run is written as one 16-byte block: the bytes written past its end
+// are overwritten by what follows, and the buffers keep room for them
+// (FORMATTED_ROOM).
 constexpr int PIECE_POOL_SIZE = 4096;
 constexpr size_t SPLIT_INDEX_SIZE = 1024;      // a power of two
 constexpr int SPLIT_INDEX_FILL = SPLIT_INDEX_SIZE / 2;
+// The padded runs of one template: its text plus a block per piece.
+constexpr size_t TEMPLATE_RUNS_LIMIT = TEMPLATE_LENGTH + TEMPLATE_PIECES * RUN_BLOCK;
+constexpr size_t RUN_STORE_SIZE = 1 << 16;
+static_assert(RUN_STORE_SIZE >= TEMPLATE_RUNS_LIMIT, "the runs of any template fit an empty store");
 
 struct TemplatePiece {
-    uint16_t start;   // offset of the literal run in the template
+    uint32_t runAt;   // offset of the padded run in runStore
     uint16_t length;
     char conversion;
     char width;       // digits of %0nX
@@ -61,9 +76,23 @@ TemplatePiece piecePool[PIECE_POOL_SIZE];
 int piecesUsed;
 SplitTemplate splitIndex[SPLIT_INDEX_SIZE];
 int splitCount;
+alignas(RUN_BLOCK) char runStore[RUN_STORE_SIZE];
+size_t runStoreUsed;
 
-// Splits format into pieces; returns how many. A conversion the formatter
-// does not know or a template past the limits is a fault of the compiler.
+size_t indexSlot(const char* format)
+{
+    uint64_t key = reinterpret_cast<uintptr_t>(format) * 0x9E3779B97F4A7C15u;
+    return key >> 54 & (SPLIT_INDEX_SIZE - 1);
+}
+
+size_t paddedLength(size_t length)
+{
+    return length == 0 ? RUN_BLOCK : (length + RUN_BLOCK - 1) / RUN_BLOCK * RUN_BLOCK;
+}
+
+// Splits format into pieces; returns how many. The offsets of the runs are
+// those in format. A conversion the formatter does not know or a template
+// past the limits is a fault of the compiler.
 int splitTemplate(const char* format, TemplatePiece* pieces)
 {
     const char* p = format;
@@ -75,7 +104,7 @@ int splitTemplate(const char* format, TemplatePiece* pieces)
         if (static_cast<size_t>(p + 4 - format) > TEMPLATE_LENGTH)
             fatalError("compiler error");
         TemplatePiece& piece = pieces[count];
-        piece.start = static_cast<uint16_t>(literal - format);
+        piece.runAt = static_cast<uint32_t>(literal - format);
         piece.length = static_cast<uint16_t>(p - literal);
         piece.width = 0;
         if (*p == '\0') {
@@ -95,22 +124,29 @@ int splitTemplate(const char* format, TemplatePiece* pieces)
     }
 }
 
-const TemplatePiece* piecesOf(const char* format)
+// Splits format, keeps the split in the free slot found for it, and
+// returns its pieces.
+[[gnu::noinline]] const TemplatePiece* keepSplit(const char* format, size_t slot)
 {
-    uint64_t key = reinterpret_cast<uintptr_t>(format) * 0x9E3779B97F4A7C15u;
-    size_t slot = key >> 54 & (SPLIT_INDEX_SIZE - 1);
-    while (splitIndex[slot].format != nullptr) {
-        if (splitIndex[slot].format == format)
-            return &piecePool[splitIndex[slot].firstPiece];
-        slot = (slot + 1) & (SPLIT_INDEX_SIZE - 1);
-    }
     TemplatePiece pieces[TEMPLATE_PIECES];
     int count = splitTemplate(format, pieces);
-    if (piecesUsed + count > PIECE_POOL_SIZE || splitCount == SPLIT_INDEX_FILL) {
+    size_t runBytes = 0;
+    for (int k = 0; k < count; k++)
+        runBytes += paddedLength(pieces[k].length);
+    if (piecesUsed + count > PIECE_POOL_SIZE || splitCount == SPLIT_INDEX_FILL ||
+        runStoreUsed + runBytes > RUN_STORE_SIZE) {
         memset(splitIndex, 0, sizeof splitIndex);
         piecesUsed = 0;
         splitCount = 0;
-        slot = key >> 54 & (SPLIT_INDEX_SIZE - 1);
+        runStoreUsed = 0;
+        slot = indexSlot(format);
+    }
+    for (int k = 0; k < count; k++) {
+        size_t padded = paddedLength(pieces[k].length);
+        memset(runStore + runStoreUsed, 0, padded);
+        memcpy(runStore + runStoreUsed, format + pieces[k].runAt, pieces[k].length);
+        pieces[k].runAt = static_cast<uint32_t>(runStoreUsed);
+        runStoreUsed += padded;
     }
     splitIndex[slot].format = format;
     splitIndex[slot].firstPiece = piecesUsed;
@@ -118,6 +154,37 @@ const TemplatePiece* piecesOf(const char* format)
     memcpy(&piecePool[piecesUsed], pieces, sizeof pieces[0] * static_cast<size_t>(count));
     piecesUsed += count;
     return &piecePool[splitIndex[slot].firstPiece];
+}
+
+inline const TemplatePiece* piecesOf(const char* format)
+{
+    size_t slot = indexSlot(format);
+    while (splitIndex[slot].format != nullptr) {
+        if (splitIndex[slot].format == format)
+            return &piecePool[splitIndex[slot].firstPiece];
+        slot = (slot + 1) & (SPLIT_INDEX_SIZE - 1);
+    }
+    return keepSplit(format, slot);
+}
+
+// Writes a padded run: a run of up to 64 bytes as whole 16-byte blocks
+// (written one by one: a loop would become a call to memcpy).
+inline char* copyRun(char* out, const char* run, size_t length)
+{
+    if (length <= RUN_BLOCK) {
+        memcpy(out, run, RUN_BLOCK);
+    } else if (length <= 4 * RUN_BLOCK) {
+        memcpy(out, run, RUN_BLOCK);
+        memcpy(out + RUN_BLOCK, run + RUN_BLOCK, RUN_BLOCK);
+        if (length > 2 * RUN_BLOCK) {
+            memcpy(out + 2 * RUN_BLOCK, run + 2 * RUN_BLOCK, RUN_BLOCK);
+            if (length > 3 * RUN_BLOCK)
+                memcpy(out + 3 * RUN_BLOCK, run + 3 * RUN_BLOCK, RUN_BLOCK);
+        }
+    } else {
+        memcpy(out, run, length);
+    }
+    return out + length;
 }
 
 // Copies length bytes. Texts here are mostly a few bytes long, and for them
@@ -146,20 +213,35 @@ inline void copyBytes(char* target, const char* source, size_t length)
     }
 }
 
+// The two digits of each number below 100.
+constexpr char DIGIT_PAIRS[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// Decimal, written in place from its last digit back, two digits a step.
 char* putDecimal(char* out, int value)
 {
     unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
-    char digits[12];
-    char* first = digits + sizeof digits;
-    do {
-        *--first = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude != 0);
     if (value < 0)
-        *--first = '-';
-    size_t length = static_cast<size_t>(digits + sizeof digits - first);
-    copyBytes(out, first, length);
-    return out + length;
+        *out++ = '-';
+    size_t length = 1;
+    for (unsigned rest = magnitude; rest >= 10; rest /= 10)
+        length++;
+    char* end = out + length;
+    char* p = end;
+    while (magnitude >= 100) {
+        p -= 2;
+        memcpy(p, DIGIT_PAIRS + magnitude % 100 * 2, 2);
+        magnitude /= 100;
+    }
+    if (magnitude >= 10) {
+        p -= 2;
+        memcpy(p, DIGIT_PAIRS + magnitude * 2, 2);
+    } else {
+        p[-1] = static_cast<char>('0' + magnitude);
+    }
+    return end;
 }
 
 // Upper-case hexadecimal, zero-padded to at least width digits (%02X, %04X).
@@ -180,19 +262,29 @@ char* putHex(char* out, unsigned value, int width)
 }
 
 // Formats format with its arguments at out, which has room for
-// FORMATTED_LIMIT characters; returns the position after the text.
-char* formatInto(char* out, const char* format, va_list arguments)
+// FORMATTED_ROOM characters; returns the position after the text.
+// Inlined into emit and formatText: a call of its own cost a tenth of the
+// time of a short template.
+[[gnu::always_inline]] inline char* formatInto(char* out, const char* format, va_list arguments)
 {
     for (const TemplatePiece* piece = piecesOf(format);; piece++) {
-        copyBytes(out, format + piece->start, piece->length);
-        out += piece->length;
+        out = copyRun(out, runStore + piece->runAt, piece->length);
         char conversion = piece->conversion;
         if (conversion == 's') {
+            // Most texts are register names and short operands: their
+            // first SHORT_TEXT bytes are copied one by one, and only a longer
+            // text is measured and its rest copied as a block.
             const char* text = va_arg(arguments, const char*);
-            size_t length = strlen(text);
-            if (length > TEXT_ARGUMENT_LIMIT)
-                fatalError("compiler error");  // no name or operand text is this long
-            copyBytes(out, text, length);
+            size_t length = 0;
+            for (; length < SHORT_TEXT && text[length] != '\0'; length++)
+                out[length] = text[length];
+            if (text[length] != '\0') {
+                size_t rest = strlen(text + length);
+                if (length + rest > TEXT_ARGUMENT_LIMIT)
+                    fatalError("compiler error");  // no name or operand text is this long
+                copyBytes(out + length, text + length, rest);
+                length += rest;
+            }
             out += length;
         } else if (conversion == '\0') {
             return out;
@@ -219,7 +311,7 @@ void flushOutput()
 
 void emit(const char* format, ...)
 {
-    if (OUTPUT_BUFFER_SIZE - outputUsed < FORMATTED_LIMIT)
+    if (OUTPUT_BUFFER_SIZE - outputUsed < FORMATTED_ROOM)
         flushOutput();
     va_list arguments;
     va_start(arguments, format);
@@ -231,7 +323,7 @@ void emit(const char* format, ...)
 // At most size - 1 characters (the rest is cut, as snprintf does) and a NUL.
 void formatText(char* text, size_t size, const char* format, ...)
 {
-    static char formatted[FORMATTED_LIMIT];
+    static char formatted[FORMATTED_ROOM];
     va_list arguments;
     va_start(arguments, format);
     size_t length = static_cast<size_t>(formatInto(formatted, format, arguments) - formatted);
