@@ -28,10 +28,17 @@ const char* const wordRegisterNames[REGISTER_COUNT / 2] = {
 constexpr int FIRST_NUMBERED_NAME = 42;
 
 // A bound byte does not hold its value yet: boundText names where it is.
+// boundBytes has bit index set for each bound byte, so that the bytes to
+// load are found without a look at all sixteen.
 constexpr int BOUND_TEXT_SIZE = 64;
-bool bound[REGISTER_COUNT];
+static_assert(REGISTER_COUNT <= 16, "one bit per register byte");
+uint16_t boundBytes;
 char boundText[REGISTER_COUNT][BOUND_TEXT_SIZE];
-size_t boundLength[REGISTER_COUNT];
+
+bool isBound(int index)
+{
+    return (boundBytes >> index & 1) != 0;
+}
 
 // Operand texts other than the fixed register names (pending texts used in
 // place, the names of bytes 42 and up) are handed out in a ring: a text
@@ -53,15 +60,12 @@ char* nextRingBuffer()
 void loadBinding(int index)
 {
     emit(" LDA %s\n STA %s\n", boundText[index], byteRegisterNames[index]);
-    bound[index] = false;
-    boundText[index][0] = '\0';
+    boundBytes &= static_cast<uint16_t>(~(1u << index));
 }
 
 void clearBinding(int index)
 {
-    bound[index] = false;
-    boundText[index][0] = '\0';
-    boundLength[index] = 0;
+    boundBytes &= static_cast<uint16_t>(~(1u << index));
 }
 
 // The names of the table never change, so they are handed out as they are.
@@ -92,9 +96,22 @@ void bindRegister(int number, const char* text)
     if (length >= BOUND_TEXT_SIZE)
         fatalError("error: name too long");
     int index = number - REGISTER_BASE;
-    memcpy(boundText[index], text, length + 1);
-    boundLength[index] = length;
-    bound[index] = true;
+    char* target = boundText[index];
+    // Texts are short: two overlapping moves copy them, NUL included.
+    size_t size = length + 1;
+    if (size >= 16) {
+        memcpy(target, text, size);
+    } else if (size >= 8) {
+        memcpy(target, text, 8);
+        memcpy(target + size - 8, text + size - 8, 8);
+    } else if (size >= 4) {
+        memcpy(target, text, 4);
+        memcpy(target + size - 4, text + size - 4, 4);
+    } else {
+        for (size_t k = 0; k < size; k++)
+            target[k] = text[k];
+    }
+    boundBytes |= static_cast<uint16_t>(1u << index);
 }
 
 // keep true: a pending value is used in place (its text is returned and the
@@ -103,10 +120,10 @@ const char* byteOperand(int number, bool keep)
 {
     checkRegister(number);
     int index = number - REGISTER_BASE;
-    if (bound[index]) {
+    if (isBound(index)) {
         if (keep) {
             char* text = nextRingBuffer();
-            memcpy(text, boundText[index], boundLength[index] + 1);
+            memcpy(text, boundText[index], BOUND_TEXT_SIZE);  // whole: a fixed copy is cheaper
             clearBinding(index);
             return text;
         }
@@ -122,9 +139,9 @@ const char* wordOperand(int number)
     checkRegister(number);
     checkRegister(number + 1);
     int index = number - REGISTER_BASE;
-    if (bound[index])
+    if (isBound(index))
         loadBinding(index);
-    if (bound[index + 1])
+    if (isBound(index + 1))
         loadBinding(index + 1);
     if (number < FIRST_NUMBERED_NAME - 1)
         return wordRegisterNames[index / 2];
@@ -148,10 +165,8 @@ void releaseRegister(int number)
 void flushRegisters(int limit)
 {
     int first = limit < REGISTER_BASE ? REGISTER_BASE : limit;
-    for (int number = first; number < REGISTER_LIMIT; number++)
-        clearBinding(number - REGISTER_BASE);
-    for (int index = 0; index < REGISTER_COUNT; index++) {
-        if (bound[index])
-            loadBinding(index);
-    }
+    if (first < REGISTER_LIMIT)
+        boundBytes &= static_cast<uint16_t>((1u << (first - REGISTER_BASE)) - 1);
+    while (boundBytes != 0)
+        loadBinding(__builtin_ctz(boundBytes));  // lowest number first
 }
