@@ -4,6 +4,7 @@
 // node was entered with; an operator leaves its result in its left
 // operand's slot. Leaves are bound, not loaded (see operands.cpp).
 #include <cstdio>
+#include <cstring>
 
 #include "driver/driver.h"
 #include "expr/expr.h"
@@ -60,9 +61,9 @@ void missingOperand(const ExprNode* child)
 
 // The immediate texts of the low and high byte of a 16-bit value: decimal
 // texts inside the small range, else hexadecimal. The same values recur all
-// through a source, so the texts of each are kept in a small table keyed by
-// the value and the form.
-constexpr uint32_t CONSTANT_TABLE_SIZE = 256;  // a power of two
+// through a source, so the texts of each are kept in a table keyed by the
+// value and the form.
+constexpr uint32_t CONSTANT_TABLE_SIZE = 1024;  // a power of two
 
 struct ConstantTexts {
     bool filled;
@@ -70,12 +71,14 @@ struct ConstantTexts {
     int32_t value;
     char low[CONSTANT_TEXT_SIZE];
     char high[CONSTANT_TEXT_SIZE];
+    size_t lowLength;
+    size_t highLength;
 };
 ConstantTexts constantTable[CONSTANT_TABLE_SIZE];
 
 const ConstantTexts& constantTexts(int32_t value, bool decimal)
 {
-    uint32_t slot = (static_cast<uint32_t>(value) * 2654435761u >> 24) & (CONSTANT_TABLE_SIZE - 1);
+    uint32_t slot = ((static_cast<uint32_t>(value) * 2654435761u >> 22) ^ (decimal ? 1u : 0u)) & (CONSTANT_TABLE_SIZE - 1);
     ConstantTexts& texts = constantTable[slot];
     if (texts.filled && texts.value == value && texts.decimal == decimal)
         return texts;
@@ -86,6 +89,8 @@ const ConstantTexts& constantTexts(int32_t value, bool decimal)
         formatText(texts.low, sizeof texts.low, "#>$%04X", static_cast<unsigned>(value) & 0xFFFF);
         formatText(texts.high, sizeof texts.high, "#<$%04X", static_cast<unsigned>(value) & 0xFFFF);
     }
+    texts.lowLength = strlen(texts.low);
+    texts.highLength = strlen(texts.high);
     texts.filled = true;
     texts.value = value;
     texts.decimal = decimal;
@@ -97,8 +102,8 @@ const ConstantTexts& constantTexts(int32_t value, bool decimal)
 void bindWord(int number, int32_t value, bool decimal)
 {
     const ConstantTexts& texts = constantTexts(value, decimal);
-    bindRegister(number, texts.low);
-    bindRegister(number + 1, texts.high);
+    bindRegister(number, texts.low, texts.lowLength);
+    bindRegister(number + 1, texts.high, texts.highLength);
 }
 
 // Constants emit no code: their bytes are bound to immediate texts.
@@ -109,7 +114,8 @@ TypeCode generateConstant(const ExprNode* node)
     bool decimal = value >= DECIMAL_LOW && value <= DECIMAL_HIGH;
     if (node->op == CCONST) {
         pushSlot(2);
-        bindRegister(start, constantTexts(value, true).low);  // "#>%d" at any value
+        const ConstantTexts& texts = constantTexts(value, true);  // "#>%d" at any value
+        bindRegister(start, texts.low, texts.lowLength);
         return 3;
     }
     if (node->op == ICONST) {

@@ -2,6 +2,7 @@
 // operand texts, and the code generator with its operator families.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "decl/decl.h"
@@ -66,7 +67,11 @@ extern int32_t tempCounter;
 // Fatal "error: expression too complex" when a register byte numbered
 // REGISTER_LIMIT or more would be bound, requested or written.
 void checkRegister(int number);
+// assemblerName(symbol) from a per-symbol store; valid until another
+// symbol's texts are kept (the next use of an identifier).
+const char* keptAssemblerName(int32_t symbol);
 void bindRegister(int number, const char* text);
+void bindRegister(int number, const char* text, size_t length);  // length: strlen(text)
 const char* byteOperand(int number, bool keep);
 const char* wordOperand(int number);
 void releaseRegister(int number);

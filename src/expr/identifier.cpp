@@ -59,56 +59,47 @@ int scalarTexts(TypeCode type, const char* name, ScalarTexts& texts)
     return count;
 }
 
-// Pushes the slot of a scalar of count bytes and binds its bytes to texts.
-void bindScalar(int count, const char* const* texts)
+// Pushes the slot of a scalar of count bytes and binds its bytes to texts,
+// of the given lengths.
+void bindScalar(int count, const char* const* texts, const size_t* lengths)
 {
     int tc = tempCounter;
     pushSlot(count == 4 ? 4 : 2);
     for (int k = 0; k < count; k++)
-        bindRegister(tc + k, texts[k]);
+        bindRegister(tc + k, texts[k], lengths[k]);
 }
 
 // The operand texts of a scalar variable are the same at every use, and
 // building them (the assembler name, then each text) was a large part of
-// the compile time: they are kept per symbol slot, together with what they
-// were built from: the entry's name, owner and type, and the owner's name.
-// A slot's texts are used again only while all of that is unchanged,
-// compared by content, so a slot taken by another symbol, or the same
-// spelling in a table started afresh, is never given stale texts. Only
-// symbols with at most one owner are kept (every local has exactly one).
-// The texts live in a store taken in order; when it is full, all are
-// dropped and built anew.
+// the compile time: they are kept per symbol slot, with the serial of the
+// entry they were built for and its type. An entry's name and owners never
+// change, and a slot taken by another symbol (or a table started afresh)
+// carries a new serial, so a slot's texts are used again only for the same
+// entry with the same type. Only symbols with at most one owner are kept
+// (every local has exactly one). The texts live in a store taken in order;
+// when it is full, all are dropped and built anew.
 constexpr int KEPT_TEXT_STORE_SIZE = 1 << 18;
 char keptTextStore[KEPT_TEXT_STORE_SIZE];
 int keptTextUsed;
 
 struct KeptScalar {
-    const char* name;       // nullptr: nothing kept
-    const char* ownerName;  // nullptr without an owner
-    int32_t owner;
+    uint32_t serial;        // 0: nothing kept
     TypeCode type;
     int count;
-    int nameAt;             // copies of the two names, then the texts, in the store
-    int ownerNameAt;
+    int assemblerAt;        // the assembler name and the texts, in the store
     int textAt[SCALAR_BYTES];
+    size_t textLength[SCALAR_BYTES];
 };
 KeptScalar keptScalars[SYMBOL_TABLE_SIZE];
 
-// The kept texts of symbol, or nullptr when there are none or they no
-// longer match the entry.
+// The kept texts of symbol, or nullptr when there are none or they were
+// built for another entry or type.
 const KeptScalar* keptTextsOf(int32_t symbol)
 {
     const KeptScalar& kept = keptScalars[symbol];
     const SymbolEntry& entry = symbolAt(symbol);
-    if (kept.name == nullptr || entry.name != kept.name || entry.owner != kept.owner ||
-        entry.type != kept.type || strcmp(entry.name, keptTextStore + kept.nameAt) != 0)
+    if (kept.serial == 0 || kept.serial != entry.serial || kept.type != entry.type)
         return nullptr;
-    if (kept.owner != 0) {
-        const SymbolEntry& owner = symbolAt(kept.owner);
-        if (owner.name != kept.ownerName || owner.owner != 0 ||
-            strcmp(owner.name, keptTextStore + kept.ownerNameAt) != 0)
-            return nullptr;
-    }
     return &kept;
 }
 
@@ -124,41 +115,57 @@ int keepText(const char* text)
     return at;
 }
 
-void keepScalarTexts(int32_t symbol, const ScalarTexts& texts, int count)
+// Keeps the assembler name of symbol and the count texts of its bytes (none
+// for an array or a function, or a scalar named before its first read).
+void keepScalarTexts(int32_t symbol, const char* assembler, const ScalarTexts* texts, int count)
 {
     const SymbolEntry& entry = symbolAt(symbol);
     KeptScalar& kept = keptScalars[symbol];
-    kept.name = nullptr;
+    kept.serial = 0;
     if (entry.owner != 0 && symbolAt(entry.owner).owner != 0)
         return;
-    int at[2 + SCALAR_BYTES];
-    const char* ownerName = entry.owner != 0 ? symbolAt(entry.owner).name : "";
+    int at[1 + SCALAR_BYTES];
     for (int attempt = 0; attempt < 2; attempt++) {
         bool full = false;
-        at[0] = keepText(entry.name);
-        at[1] = keepText(ownerName);
+        at[0] = keepText(assembler);
         for (int k = 0; k < count; k++)
-            at[2 + k] = keepText(texts[k]);
-        for (int k = 0; k < 2 + count; k++)
+            at[1 + k] = keepText((*texts)[k]);
+        for (int k = 0; k < 1 + count; k++)
             full = full || at[k] < 0;
         if (!full)
             break;
         if (attempt == 1)
             return;
         for (KeptScalar& any : keptScalars)
-            any.name = nullptr;
+            any.serial = 0;
         keptTextUsed = 0;
     }
-    kept.ownerName = entry.owner != 0 ? ownerName : nullptr;
-    kept.owner = entry.owner;
     kept.type = entry.type;
     kept.count = count;
-    kept.nameAt = at[0];
-    kept.ownerNameAt = at[1];
-    for (int k = 0; k < count; k++)
-        kept.textAt[k] = at[2 + k];
-    kept.name = entry.name;
+    kept.assemblerAt = at[0];
+    for (int k = 0; k < count; k++) {
+        kept.textAt[k] = at[1 + k];
+        kept.textLength[k] = strlen((*texts)[k]);
+    }
+    kept.serial = entry.serial;
 }
+
+}  // namespace
+
+// assemblerName(symbol), kept with the symbol's texts: building it anew at
+// each use of an array or call was a large part of the compile time. The
+// text stays valid until the texts of another symbol are kept.
+const char* keptAssemblerName(int32_t symbol)
+{
+    const KeptScalar* kept = keptTextsOf(symbol);
+    if (kept != nullptr)
+        return keptTextStore + kept->assemblerAt;
+    const char* name = assemblerName(symbol);
+    keepScalarTexts(symbol, name, nullptr, 0);
+    return name;
+}
+
+namespace {
 
 // A constant symbol is an immediate operand: it is bound exactly as a
 // constant node of its width would be.
@@ -184,11 +191,12 @@ TypeCode compileConstant(const SymbolEntry& entry)
 void compileScalar(int32_t symbol, TypeCode type)
 {
     const char* texts[SCALAR_BYTES];
+    size_t lengths[SCALAR_BYTES];
     const KeptScalar* kept = keptTextsOf(symbol);
-    if (kept != nullptr) {
+    if (kept != nullptr && kept->count != 0) {
         for (int k = 0; k < kept->count; k++)
             texts[k] = keptTextStore + kept->textAt[k];
-        bindScalar(kept->count, texts);
+        bindScalar(kept->count, texts, kept->textLength);
         return;
     }
     const char* name = assemblerName(symbol);
@@ -196,10 +204,12 @@ void compileScalar(int32_t symbol, TypeCode type)
     int count = scalarTexts(type, name, built);
     if (count == 0)
         fatalError("error: undefined type");
-    for (int k = 0; k < count; k++)
+    for (int k = 0; k < count; k++) {
         texts[k] = built[k];
-    bindScalar(count, texts);
-    keepScalarTexts(symbol, built, count);
+        lengths[k] = strlen(built[k]);
+    }
+    bindScalar(count, texts, lengths);
+    keepScalarTexts(symbol, name, &built, count);
 }
 
 // The address of a frame array: through X in the stack page.
@@ -394,7 +404,7 @@ TypeCode compileIdentifier(int32_t symbol, ExprNode* postfix)
         compileScalar(symbol, type);
         return type;
     }
-    const char* name = assemblerName(symbol);
+    const char* name = keptAssemblerName(symbol);
     if (element) {
         // assemblerName hands out a buffer that later lookups reuse, and the
         // index expression may name other symbols.

@@ -91,16 +91,23 @@ void checkRegister(int number)
 
 void bindRegister(int number, const char* text)
 {
+    bindRegister(number, text, strlen(text));
+}
+
+void bindRegister(int number, const char* text, size_t length)
+{
     checkRegister(number);
-    size_t length = strlen(text);
     if (length >= BOUND_TEXT_SIZE)
         fatalError("error: name too long");
     int index = number - REGISTER_BASE;
     char* target = boundText[index];
     // Texts are short: two overlapping moves copy them, NUL included.
     size_t size = length + 1;
-    if (size >= 16) {
+    if (size > 32) {
         memcpy(target, text, size);
+    } else if (size >= 16) {
+        memcpy(target, text, 16);
+        memcpy(target + size - 16, text + size - 16, 16);
     } else if (size >= 8) {
         memcpy(target, text, 8);
         memcpy(target + size - 8, text + size - 8, 8);

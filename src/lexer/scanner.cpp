@@ -158,6 +158,22 @@ int scanDecimal(int first, uint32_t* value)
     while (isDigit(c)) {
         appendNumberText(c);
         v = v * 10u + static_cast<uint32_t>(c - '0');
+        // The digits that follow in the block, and when the character after
+        // them is there too and is not '.', the end of the number.
+        if (pushedBackCount == 0) {
+            const unsigned char* p = sourceNext;
+            for (; isDigit(*p); p++) {
+                appendNumberText(*p);
+                v = v * 10u + static_cast<uint32_t>(*p - '0');
+            }
+            sourceNext = p;
+            if (p != sourceLimit && *p != '.') {
+                int end = static_cast<int8_t>(*p);
+                giveBackAt(p);
+                *value = v;
+                return end;
+            }
+        }
         c = readChar();
     }
     unreadChar(c);
@@ -333,18 +349,13 @@ TokenCode scanName(int first)
 // Operator spellings can only match predefined entries, since the names the
 // scanner enters are made of letters, digits and '_', and those entries
 // stay the same for the whole run: each spelling is looked up once and its
-// entry kept (-1: no entry). Two-character spellings are kept in a small
-// open table keyed by both characters (0: a free slot).
+// entry kept (0: not looked up yet, -1: no entry), by the first character
+// and, for two-character spellings, the second as a byte (a table of 64 KB
+// of which a run touches the few pages its operators use).
 constexpr int OPERATOR_CHARACTERS = 128;  // the first character is printable
-constexpr int PAIR_TABLE_SIZE = 1024;     // a power of two
 static_assert(SYMBOL_TABLE_SIZE <= 32767, "entries are kept as 16-bit numbers");
-int16_t singleEntry[OPERATOR_CHARACTERS];  // 0: not looked up yet
-struct PairEntry {
-    uint16_t key;  // first character * 256 + second, never 0
-    int16_t entry;
-};
-PairEntry pairTable[PAIR_TABLE_SIZE];
-int pairCount;
+int16_t singleEntry[OPERATOR_CHARACTERS];
+int16_t pairEntries[OPERATOR_CHARACTERS][256];
 
 int32_t lookupOperator()
 {
@@ -355,21 +366,10 @@ int32_t lookupOperator()
 // The entry of the two characters in lexeme, first and second, or 0.
 int32_t pairEntry(int first, int second)
 {
-    uint16_t key = static_cast<uint16_t>(first << 8 | static_cast<uint8_t>(second));
-    uint32_t slot = (key * 40503u >> 6) & (PAIR_TABLE_SIZE - 1);
-    while (pairTable[slot].key != key) {
-        if (pairTable[slot].key == 0) {
-            int32_t index = lookupOperator();
-            if (pairCount == PAIR_TABLE_SIZE / 2)
-                return index > 0 ? index : 0;  // full: no longer kept
-            pairCount++;
-            pairTable[slot].key = key;
-            pairTable[slot].entry = static_cast<int16_t>(index);
-            break;
-        }
-        slot = (slot + 1) & (PAIR_TABLE_SIZE - 1);
-    }
-    return pairTable[slot].entry > 0 ? pairTable[slot].entry : 0;
+    int16_t& kept = pairEntries[first][static_cast<uint8_t>(second)];
+    if (kept == 0)
+        kept = static_cast<int16_t>(lookupOperator());
+    return kept > 0 ? kept : 0;
 }
 
 // An operator, first character in hand: the two-character spelling if there
@@ -474,6 +474,25 @@ TokenCode nextToken()
                     return scanName(first);
                 if (start == START_NUMBER)
                     return scanNumber(first);
+                // An operator whose spellings have been looked up before.
+                if (p + 1 != sourceLimit) {
+                    int16_t pair = pairEntries[first][p[1]];
+                    if (pair > 0) {
+                        lexeme[0] = static_cast<char>(first);
+                        lexeme[1] = static_cast<char>(p[1]);
+                        lexeme[2] = '\0';
+                        sourceNext = p + 2;
+                        return symbolAt(pair).token;
+                    }
+                    int16_t single = singleEntry[first];
+                    if (pair < 0 && single != 0) {
+                        lexeme[0] = static_cast<char>(first);
+                        lexeme[1] = '\0';
+                        lexeme[2] = '\0';
+                        giveBackAt(p + 1);
+                        return single > 0 ? symbolAt(single).token : first;
+                    }
+                }
                 return scanOperator(first);
             }
         }

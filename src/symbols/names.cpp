@@ -20,13 +20,11 @@ void checkIndex(int32_t index)
 // compilation rather than print a cut (and so different) label.
 void appendName(const char* text, int32_t* used)
 {
-    int32_t at = *used;
-    for (; *text != '\0'; ++text) {
-        if (at == NAME_BUFFER_SIZE - 1)
-            fatalError("error: name too long");
-        scopedNameBuffer[at++] = *text;
-    }
-    *used = at;
+    size_t length = strlen(text);
+    if (static_cast<size_t>(*used) + length > NAME_BUFFER_SIZE - 1)
+        fatalError("error: name too long");
+    memcpy(scopedNameBuffer + *used, text, length);
+    *used += static_cast<int32_t>(length);
 }
 
 // name@owner@owner's owner..., following owner links until one is 0, into
@@ -45,6 +43,21 @@ int32_t buildScopedName(int32_t index)
     return used;
 }
 
+// Each character of a scoped name as the assembler name writes it.
+struct NameCase {
+    char upper[256];
+};
+
+constexpr NameCase makeNameCase()
+{
+    NameCase table{};
+    for (int c = 0; c < 256; c++)
+        table.upper[c] = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c == '@' ? 'Z' : c);
+    return table;
+}
+
+constexpr NameCase nameCase = makeNameCase();
+
 }  // namespace
 
 // The result lives in a static buffer overwritten by the next call.
@@ -59,14 +72,8 @@ const char* scopedName(int32_t index)
 const char* assemblerName(int32_t index)
 {
     int32_t length = buildScopedName(index);
-    for (int32_t position = 0; position < length; ++position) {
-        char c = scopedNameBuffer[position];
-        if (c == '@')
-            c = 'Z';
-        else if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-        assemblerNameBuffer[position] = c;
-    }
+    for (int32_t position = 0; position < length; ++position)
+        assemblerNameBuffer[position] = nameCase.upper[static_cast<unsigned char>(scopedNameBuffer[position])];
     assemblerNameBuffer[length] = '\0';
     return assemblerNameBuffer;
 }
