@@ -10,29 +10,29 @@
 
 int32_t tempCounter = FIRST_TEMP;
 
-namespace {
-
 // The sixteen bytes of the register block carry the numbers 32..47; 32/33
-// is BP, the parking place of the frame register, never a temporary.
-constexpr int REGISTER_BASE = 32;
+// is BP, the parking place of the frame register, never a temporary. Bytes
+// from FIRST_NUMBERED_NAME on have no table name as operands: R2AH..R2FH.
 constexpr int REGISTER_COUNT = REGISTER_LIMIT - REGISTER_BASE;
 
-const char* const byteRegisterNames[REGISTER_COUNT] = {
+extern const char* const byteRegisterNames[REGISTER_COUNT] = {
     "BP", "BP", "BL", "BH", "CL", "CH", "DL", "DH",
     "AL", "AH", "R2A", "R2B", "R2C", "R2D", "R2E", "R2F",
 };
-const char* const wordRegisterNames[REGISTER_COUNT / 2] = {
-    "BP", "BX", "CX", "DX", "AX", "RAB", "RCD", "REF",
-};
-// Bytes from this number on have no table name as operands: R2AH..R2FH.
-constexpr int FIRST_NUMBERED_NAME = 42;
 
 // A bound byte does not hold its value yet: boundText names where it is.
 // boundBytes has bit index set for each bound byte, so that the bytes to
 // load are found without a look at all sixteen.
-constexpr int BOUND_TEXT_SIZE = 64;
 static_assert(REGISTER_COUNT <= 16, "one bit per register byte");
 uint16_t boundBytes;
+
+namespace {
+
+const char* const wordRegisterNames[REGISTER_COUNT / 2] = {
+    "BP", "BX", "CX", "DX", "AX", "RAB", "RCD", "REF",
+};
+
+constexpr int BOUND_TEXT_SIZE = 64;
 char boundText[REGISTER_COUNT][BOUND_TEXT_SIZE];
 
 bool isBound(int index)
@@ -121,9 +121,8 @@ void bindRegister(int number, const char* text, size_t length)
     boundBytes |= static_cast<uint16_t>(1u << index);
 }
 
-// keep true: a pending value is used in place (its text is returned and the
-// byte unbound); keep false: it is loaded first and the register is named.
-const char* byteOperand(int number, bool keep)
+// byteOperand for every byte: pending, or with a formatted name.
+const char* byteOperandPending(int number, bool keep)
 {
     checkRegister(number);
     int index = number - REGISTER_BASE;
