@@ -153,10 +153,15 @@ def run(setup, quick):
     peak = max(row['quarn'].peak_kb for row in rows)
     if not speedups or not ir_speedups:
         common.fail('cc65 compiled none of the sources: no ratio to report')
-    out.append('Target "at least %g times faster than cc65 without -O at every size": %s '
-               '(CPU time ratio %.1f to %.1f, instruction ratio %.1f to %.1f).'
-               % (TARGET_SPEEDUP, 'met' if min(speedups) >= TARGET_SPEEDUP else 'NOT met',
-                  min(speedups), max(speedups), min(ir_speedups), max(ir_speedups)))
+    # Both measures are reported: instructions do not depend on the load of
+    # the machine, CPU time does, and it also holds the process start-up and
+    # the writing of the output, which instructions leave out.
+    def verdict(ratios):
+        return '%s (%.1f to %.1f)' % ('met' if min(ratios) >= TARGET_SPEEDUP else 'NOT met',
+                                     min(ratios), max(ratios))
+    out.append('Target "at least %g times faster than cc65 without -O at every size": '
+               'by instruction count %s; by CPU time %s.'
+               % (TARGET_SPEEDUP, verdict(ir_speedups), verdict(speedups)))
     out.append('Target "under 8 MB peak memory": %s (largest peak %d KB).'
                % ('met' if peak < TARGET_PEAK_KB else 'NOT met', peak))
     out.append('Linear growth: %s.' % ('met' if linear else 'NOT met'))
