@@ -77,22 +77,32 @@ def measure(setup, command, cwd, runs):
     """Runs command `runs` times through the launcher. CPU time is the
     minimum (the run least disturbed by other work on the machine); the peak
     is the maximum; every run must end with the same status."""
-    best = None
-    peak = 0
-    status = None
-    for _ in range(runs):
-        code, output, errors = run([setup.measure, cwd] + command)
-        fields = output.split()
-        if code != 0 or len(fields) != 4:
-            fail('measuring %s failed: %s' % (' '.join(command), errors.strip()))
-        this_status, user_us, system_us, peak_kb = (int(field) for field in fields)
-        if status is not None and this_status != status:
-            fail('%s ended with status %d, then %d' % (' '.join(command), status, this_status))
-        status = this_status
-        cpu = (user_us + system_us) / 1e6
-        best = cpu if best is None else min(best, cpu)
-        peak = max(peak, peak_kb)
-    return Cost(status, best, peak)
+    return measure_interleaved(setup, [(command, cwd, runs)])[0]
+
+
+def measure_interleaved(setup, jobs):
+    """Like measure for each (command, cwd, runs) of jobs, but round by round:
+    each round runs every command that still has runs left, one after the
+    other, so that a change in the load of the machine falls on all of them
+    alike and the ratios of their times stay fair."""
+    results = [{'best': None, 'peak': 0, 'status': None} for _ in jobs]
+    for round_number in range(max(runs for _, _, runs in jobs)):
+        for (command, cwd, runs), result in zip(jobs, results):
+            if round_number >= runs:
+                continue
+            code, output, errors = run([setup.measure, cwd] + command)
+            fields = output.split()
+            if code != 0 or len(fields) != 4:
+                fail('measuring %s failed: %s' % (' '.join(command), errors.strip()))
+            this_status, user_us, system_us, peak_kb = (int(field) for field in fields)
+            if result['status'] is not None and this_status != result['status']:
+                fail('%s ended with status %d, then %d'
+                     % (' '.join(command), result['status'], this_status))
+            result['status'] = this_status
+            cpu = (user_us + system_us) / 1e6
+            result['best'] = cpu if result['best'] is None else min(result['best'], cpu)
+            result['peak'] = max(result['peak'], peak_kb)
+    return [Cost(result['status'], result['best'], result['peak']) for result in results]
 
 
 def instruction_count(setup, command, cwd):

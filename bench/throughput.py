@@ -10,8 +10,8 @@ import gen_source
 SIZES = (2000, 8000, 32000)
 QUICK_SIZES = (500, 2000)
 # Runs per command; the cheapest counts. cc65 -O is slow and runs fewer times.
-QUARN_RUNS = 7
-PEER_RUNS = 5
+QUARN_RUNS = 11
+PEER_RUNS = 11
 PEER_OPTIMIZED_RUNS = 3
 # The search for the size where cc65 -O stops ends at this many lines.
 LIMIT_STEP_LINES = 250
@@ -71,12 +71,12 @@ def measure_size(setup, lines):
     with open(path) as f:
         actual = sum(1 for _ in f)
     row = {'lines': actual}
-    row['quarn'] = common.measure(setup, quarn_command(setup, path), '/', QUARN_RUNS)
+    row['quarn'], row['peer'], row['peer_o'] = common.measure_interleaved(setup, [
+        (quarn_command(setup, path), '/', QUARN_RUNS),
+        (peer_command(path, False), setup.work_dir, PEER_RUNS),
+        (peer_command(path, True), setup.work_dir, PEER_OPTIMIZED_RUNS)])
     if row['quarn'].status != 0:
         common.fail('Quarn ended with status %d on %s' % (row['quarn'].status, path))
-    row['peer'] = common.measure(setup, peer_command(path, False), setup.work_dir, PEER_RUNS)
-    row['peer_o'] = common.measure(setup, peer_command(path, True), setup.work_dir,
-                                   PEER_OPTIMIZED_RUNS)
     row['quarn_ir'], _ = common.instruction_count(setup, quarn_command(setup, path), '/')
     row['peer_ir'], peer_status = common.instruction_count(setup, peer_command(path, False),
                                                            setup.work_dir)
@@ -103,9 +103,10 @@ def run(setup, quick):
     out = []
     out.append('### Compile throughput\n')
     out.append('Generated sources (bench/gen_source.py), C to assembly text. CPU time is '
-               'user + system of the cheapest of %d runs (cc65: %d, cc65 -O: %d); peak is '
-               'the largest resident size of the compiler process; Ir is the instruction '
-               'count under callgrind, which no other load on the machine disturbs.\n'
+               'user + system of the cheapest of %d runs (cc65: %d, cc65 -O: %d), the '
+               'compilers taking turns; peak is the largest resident size of the compiler '
+               'process; Ir is the instruction count under callgrind, which no other load '
+               'on the machine disturbs.\n'
                % (QUARN_RUNS, PEER_RUNS, PEER_OPTIMIZED_RUNS))
     header = ['lines', 'Quarn ms', 'cc65 ms', 'cc65/Quarn', 'cc65 -O ms', 'cc65 -O/Quarn',
               'Quarn peak KB', 'cc65 peak KB', 'cc65 -O peak KB',
