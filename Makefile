@@ -34,7 +34,7 @@ fuzz:
 	tools/fuzz/fuzz $(FUZZ_SECONDS)
 
 # Prints the tables of bench/README.md measured anew (also written to
-# build/bench/results.md); about two minutes.
+# build/bench/results.md); about a minute.
 bench:
 	tools/install-deps valgrind
 	$(MAKE) build
