@@ -24,12 +24,11 @@ constexpr int END_OF_INPUT = -1;
 
 // The source is read a block at a time into this buffer, and readChar takes
 // its characters from here: a function call into the stream per character
-// was a large part of the scanning time.
-// The byte after the last one read, *sourceLimit, is always 0xFF, which is
-// neither blank nor part of a name: the loops that take runs of blanks and
-// name characters straight from the block stop there without a test of
-// their own, and a real 0xFF byte (the end of input, to readChar) stops them
-// too.
+// was a large part of the scanning time. The byte after the last one read,
+// *sourceLimit, is always 0xFF, which is neither blank nor part of a name or
+// number: the loops that take runs of characters straight from the block
+// stop there without a test of their own, and a real 0xFF byte (the end of
+// input, to readChar) stops them too.
 constexpr size_t SOURCE_BLOCK_SIZE = 1 << 14;
 constexpr unsigned char BLOCK_END = 0xFF;
 unsigned char sourceBlock[SOURCE_BLOCK_SIZE + 1] = {BLOCK_END};
@@ -105,6 +104,18 @@ void giveBackAt(const unsigned char* p)
     uint8_t dropped = byteClasses.dropped[*p];
     lineNumber += dropped >> 1;
     sourceNext = p + (dropped != 0);
+}
+
+// Takes the run of blanks at the read position, as far as the block holds
+// it, and counts its newlines.
+void skipBlanksInBlock()
+{
+    const unsigned char* p = sourceNext;
+    int newlines = 0;
+    for (uint8_t blank; (blank = byteClasses.blank[*p]) != 0; p++)
+        newlines += blank - 1;
+    lineNumber += newlines;
+    sourceNext = p;
 }
 
 bool isDigit(int c) { return c >= '0' && c <= '9'; }
@@ -458,12 +469,8 @@ TokenCode nextToken()
     // The common case: nothing given back, and the blanks and the first
     // character of the token are in the block.
     if (pendingNewline == 0 && pushedBackCount == 0) {
+        skipBlanksInBlock();
         const unsigned char* p = sourceNext;
-        int newlines = 0;
-        for (uint8_t blank; (blank = byteClasses.blank[*p]) != 0; p++)
-            newlines += blank - 1;
-        lineNumber += newlines;
-        sourceNext = p;
         if (p != sourceLimit) {
             int first = *p;
             uint8_t start = byteClasses.start[first];
@@ -510,15 +517,8 @@ TokenCode nextToken()
         if (c == ' ' || c == '\t' || c == '\r' || c == '\0' || c == '\n') {
             if (c == '\n')
                 ++lineNumber;
-            // The run of blanks that follows, as far as the block holds it.
-            if (pushedBackCount == 0) {
-                const unsigned char* p = sourceNext;
-                int newlines = 0;
-                for (uint8_t blank; (blank = byteClasses.blank[*p]) != 0; p++)
-                    newlines += blank - 1;
-                lineNumber += newlines;
-                sourceNext = p;
-            }
+            if (pushedBackCount == 0)
+                skipBlanksInBlock();
             c = readChar();
         } else if (c == '#') {
             c = skipComment();
