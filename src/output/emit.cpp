@@ -225,8 +225,10 @@ char* putDecimal(char* out, int value)
     unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
     if (value < 0)
         *out++ = '-';
-    size_t length = 1;
-    for (unsigned rest = magnitude; rest >= 10; rest /= 10)
+    // Labels, offsets and counts are mostly below 10000: their length by
+    // comparisons, longer numbers by division.
+    size_t length = magnitude < 10 ? 1 : magnitude < 100 ? 2 : magnitude < 1000 ? 3 : 4;
+    for (unsigned rest = magnitude / 10000; rest != 0; rest /= 10)
         length++;
     char* end = out + length;
     char* p = end;
