@@ -31,14 +31,10 @@ void reportWarning(const char* message)
     errorLevel = 1;
 }
 
-// Consumes the lookahead when it is the expected token; anything else is a
-// fatal syntax error naming both spellings (identifiers and constants are "ID").
-void match(TokenCode expected)
+// The syntax error of match, naming both spellings (identifiers and constants
+// are "ID").
+void matchFailed(TokenCode expected)
 {
-    if (currentToken == expected) {
-        currentToken = nextToken();
-        return;
-    }
     const char* found = tokenSpelling(currentToken);
     const char* wanted = tokenSpelling(expected);
     fprintf(stderr, "error: expected %s but found %s\n", wanted, found);

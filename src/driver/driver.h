@@ -24,7 +24,15 @@ void compileSource(FILE* source, FILE* output);
 [[noreturn]] void fatalError(const char* message);
 void reportError(const char* message);
 void reportWarning(const char* message);
-void match(TokenCode expected);
+// Consumes the lookahead when it is the expected token; anything else is a
+// fatal syntax error (matchFailed). Inline: it runs once per token.
+[[noreturn]] void matchFailed(TokenCode expected);
+inline void match(TokenCode expected)
+{
+    if (currentToken != expected)
+        matchFailed(expected);
+    currentToken = nextToken();
+}
 
 // Start-up check for a newer version; silent when no address is configured or
 // the server cannot be reached.

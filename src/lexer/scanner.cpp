@@ -464,47 +464,12 @@ void unreadChar(int c)
     pushedBack[pushedBackCount++] = c;
 }
 
-TokenCode nextToken()
-{
-    // The common case: nothing given back, and the blanks and the first
-    // character of the token are in the block.
-    if (pendingNewline == 0 && pushedBackCount == 0) {
-        skipBlanksInBlock();
-        const unsigned char* p = sourceNext;
-        if (p != sourceLimit) {
-            int first = *p;
-            uint8_t start = byteClasses.start[first];
-            if (start != START_OTHER) {
-                sourceNext = p + 1;
-                clearTokenValues();
-                if (start == START_NAME)
-                    return scanName(first);
-                if (start == START_NUMBER)
-                    return scanNumber(first);
-                // An operator whose spellings have been looked up before.
-                if (p + 1 != sourceLimit) {
-                    int16_t pair = pairEntries[first][p[1]];
-                    if (pair > 0) {
-                        lexeme[0] = static_cast<char>(first);
-                        lexeme[1] = static_cast<char>(p[1]);
-                        lexeme[2] = '\0';
-                        sourceNext = p + 2;
-                        return symbolAt(pair).token;
-                    }
-                    int16_t single = singleEntry[first];
-                    if (pair < 0 && single != 0) {
-                        lexeme[0] = static_cast<char>(first);
-                        lexeme[1] = '\0';
-                        lexeme[2] = '\0';
-                        giveBackAt(p + 1);
-                        return single > 0 ? symbolAt(single).token : first;
-                    }
-                }
-                return scanOperator(first);
-            }
-        }
-    }
+namespace {
 
+// nextToken the general way: a newline still to count, characters given
+// back, comments, the end of the block or of the input.
+[[gnu::noinline]] TokenCode nextTokenInGeneral()
+{
     int c;
     if (pendingNewline != 0) {
         c = '\n';
@@ -545,4 +510,49 @@ TokenCode nextToken()
     if (c == END_OF_INPUT)
         return ENDFILE;
     return c;
+}
+
+}  // namespace
+
+TokenCode nextToken()
+{
+    // The common case: nothing given back, and the blanks and the first
+    // character of the token are in the block.
+    if (pendingNewline == 0 && pushedBackCount == 0) {
+        skipBlanksInBlock();
+        const unsigned char* p = sourceNext;
+        if (p != sourceLimit) {
+            int first = *p;
+            uint8_t start = byteClasses.start[first];
+            if (start != START_OTHER) {
+                sourceNext = p + 1;
+                clearTokenValues();
+                if (start == START_NAME)
+                    return scanName(first);
+                if (start == START_NUMBER)
+                    return scanNumber(first);
+                // An operator whose spellings have been looked up before.
+                if (p + 1 != sourceLimit) {
+                    int16_t pair = pairEntries[first][p[1]];
+                    if (pair > 0) {
+                        lexeme[0] = static_cast<char>(first);
+                        lexeme[1] = static_cast<char>(p[1]);
+                        lexeme[2] = '\0';
+                        sourceNext = p + 2;
+                        return symbolAt(pair).token;
+                    }
+                    int16_t single = singleEntry[first];
+                    if (pair < 0 && single != 0) {
+                        lexeme[0] = static_cast<char>(first);
+                        lexeme[1] = '\0';
+                        lexeme[2] = '\0';
+                        giveBackAt(p + 1);
+                        return single > 0 ? symbolAt(single).token : first;
+                    }
+                }
+                return scanOperator(first);
+            }
+        }
+    }
+    return nextTokenInGeneral();
 }
