@@ -311,12 +311,15 @@ TokenCode scanName(int first)
     lexeme[length++] = static_cast<char>(c);
     // The rest of the name as far as the block holds it, then character by
     // character across the end of the block.
+    // When the whole name is in the block, its hash is built on the way.
     bool ended = false;
+    uint32_t hash = nameHashStep(NAME_HASH_START, static_cast<unsigned char>(first));
     if (pushedBackCount == 0) {
         const unsigned char* p = sourceNext;
         while (byteClasses.name[*p]) {
             if (length == LEXEME_SIZE - 1)
                 fatalError("compiler error");
+            hash = nameHashStep(hash, *p);
             lexeme[length++] = static_cast<char>(*p++);
         }
         sourceNext = p;
@@ -343,7 +346,7 @@ TokenCode scanName(int first)
             fatalError("symbol redefinition");
         index = lookupForDeclaration(lexeme);
     } else {
-        index = lookupSymbol(lexeme);
+        index = ended ? lookupSymbol(lexeme, hash) : lookupSymbol(lexeme);
     }
     if (index == 0)
         index = insertSymbol(lexeme, ID);

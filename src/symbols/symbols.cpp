@@ -37,12 +37,10 @@ uint32_t lastSerial;
 
 uint32_t hashName(const char* name)
 {
-    uint32_t hash = 2166136261u;
-    for (const char* p = name; *p != '\0'; ++p) {
-        hash ^= static_cast<unsigned char>(*p);
-        hash *= 16777619u;
-    }
-    return hash & (INDEX_BUCKETS - 1);
+    uint32_t hash = NAME_HASH_START;
+    for (const char* p = name; *p != '\0'; ++p)
+        hash = nameHashStep(hash, static_cast<unsigned char>(*p));
+    return hash;
 }
 
 // Drops slots top..indexedTop from the index, newest first: each is then the
@@ -66,7 +64,7 @@ void clearIndex()
 void indexSlot(int32_t slot, const char* name)
 {
     dropIndexedFrom(slot);
-    int32_t bucket = static_cast<int32_t>(hashName(name));
+    int32_t bucket = static_cast<int32_t>(hashName(name) & (INDEX_BUCKETS - 1));
     nextInBucket[slot] = bucketHead[bucket];
     bucketHead[bucket] = static_cast<int16_t>(slot);
     bucketOfSlot[slot] = static_cast<int16_t>(bucket);
@@ -87,9 +85,9 @@ bool nameAt(int32_t slot, const char* name)
     return false;
 }
 
-// Newest slot in low..high whose name equals name, or 0: the answer of a scan
-// from high down to low.
-int32_t findNewest(const char* name, int32_t low, int32_t high)
+// Newest slot in low..high whose name, of the given hash, equals name, or 0:
+// the answer of a scan from high down to low.
+int32_t findNewest(const char* name, uint32_t hash, int32_t low, int32_t high)
 {
     if (low < 1)
         low = 1;
@@ -101,7 +99,7 @@ int32_t findNewest(const char* name, int32_t low, int32_t high)
         if (nameAt(slot, name))
             return slot;
     }
-    for (int32_t slot = bucketHead[hashName(name)]; slot >= low; slot = nextInBucket[slot]) {
+    for (int32_t slot = bucketHead[hash & (INDEX_BUCKETS - 1)]; slot >= low; slot = nextInBucket[slot]) {
         if (slot <= high && nameAt(slot, name))
             return slot;
     }
@@ -180,12 +178,17 @@ int32_t insertSymbol(const char* name, TokenCode code)
 // Every open scope, newest entry first: inner declarations hide outer ones.
 int32_t lookupSymbol(const char* name)
 {
-    return findNewest(name, 1, currentTop());
+    return findNewest(name, hashName(name), 1, currentTop());
+}
+
+int32_t lookupSymbol(const char* name, uint32_t hash)
+{
+    return findNewest(name, hash, 1, currentTop());
 }
 
 int32_t lookupInCurrentScope(const char* name)
 {
-    return findNewest(name, enclosingTop() + 1, currentTop());
+    return findNewest(name, hashName(name), enclosingTop() + 1, currentTop());
 }
 
 // The current scope, then the keywords and operators; the scopes in between
@@ -194,6 +197,6 @@ int32_t lookupForDeclaration(const char* name)
 {
     int32_t found = lookupInCurrentScope(name);
     if (found == 0)
-        found = findNewest(name, 1, symbolTable.scopeTop[0]);
+        found = findNewest(name, hashName(name), 1, symbolTable.scopeTop[0]);
     return found;
 }
