@@ -105,3 +105,24 @@ TEST_F(KeptTexts, AChangedTypeBindsTheTextsOfTheNewType)
     symbolAt(value).type = FRAME | 3;
     EXPECT_EQ(use(value, 1), "$0100+VALUE,X");
 }
+
+// Arrays, calls and stores take the assembler name from the same kept texts:
+// the name must be the new symbol's once its slot is taken by another.
+TEST_F(KeptTexts, AnArrayInATakenSlotIsNamedAfterTheNewSymbol)
+{
+    declare("f", FUNCTION | 4);
+    openScope();
+    int32_t first = declare("tab", FRAME | ARRAY | 4);
+    size_t before = writtenOutput().size();
+    use(first, 0);
+    EXPECT_NE(writtenOutput().find(" ADC #>TABZF\n", before), std::string::npos);
+    closeScope();
+    openScope();
+    int32_t second = declare("row", FRAME | ARRAY | 4);
+    ASSERT_EQ(second, first);
+    before = writtenOutput().size();
+    use(second, 0);
+    std::string text = writtenOutput().substr(before);
+    EXPECT_NE(text.find(" ADC #>ROWZF\n"), std::string::npos) << text;
+    EXPECT_EQ(text.find("TABZF"), std::string::npos) << text;
+}
