@@ -73,18 +73,14 @@ class Cost:
         self.peak_kb = peak_kb
 
 
-def measure(setup, command, cwd, runs):
-    """Runs command `runs` times through the launcher. CPU time is the
-    minimum (the run least disturbed by other work on the machine); the peak
-    is the maximum; every run must end with the same status."""
-    return measure_interleaved(setup, [(command, cwd, runs)])[0]
-
-
 def measure_interleaved(setup, jobs):
-    """Like measure for each (command, cwd, runs) of jobs, but round by round:
-    each round runs every command that still has runs left, one after the
-    other, so that a change in the load of the machine falls on all of them
-    alike and the ratios of their times stay fair."""
+    """Runs each command of jobs, (command, cwd, runs), `runs` times through
+    the launcher, round by round: each round runs every command that still
+    has runs left, one after the other, so that a change in the load of the
+    machine falls on all of them alike and the ratios of their times stay
+    fair. For each command: CPU time is the minimum (the run least disturbed
+    by other work on the machine); the peak is the maximum; every run must
+    end with the same status."""
     results = [{'best': None, 'peak': 0, 'status': None} for _ in jobs]
     for round_number in range(max(runs for _, _, runs in jobs)):
         for (command, cwd, runs), result in zip(jobs, results):

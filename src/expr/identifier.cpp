@@ -103,10 +103,9 @@ const KeptScalar* keptTextsOf(int32_t symbol)
     return &kept;
 }
 
-// Copies text into the store; -1 when it is full.
-int keepText(const char* text)
+// Copies text, of length characters, into the store; -1 when it is full.
+int keepText(const char* text, size_t length)
 {
-    size_t length = strlen(text);
     if (static_cast<size_t>(keptTextUsed) + length + 1 > KEPT_TEXT_STORE_SIZE)
         return -1;
     int at = keptTextUsed;
@@ -115,9 +114,11 @@ int keepText(const char* text)
     return at;
 }
 
-// Keeps the assembler name of symbol and the count texts of its bytes (none
-// for an array or a function, or a scalar named before its first read).
-void keepScalarTexts(int32_t symbol, const char* assembler, const ScalarTexts* texts, int count)
+// Keeps the assembler name of symbol and the count texts of its bytes, of
+// the given lengths (none for an array or a function, or a scalar named
+// before its first read).
+void keepScalarTexts(int32_t symbol, const char* assembler, const char* const* texts,
+                     const size_t* lengths, int count)
 {
     const SymbolEntry& entry = symbolAt(symbol);
     KeptScalar& kept = keptScalars[symbol];
@@ -127,9 +128,9 @@ void keepScalarTexts(int32_t symbol, const char* assembler, const ScalarTexts* t
     int at[1 + SCALAR_BYTES];
     for (int attempt = 0; attempt < 2; attempt++) {
         bool full = false;
-        at[0] = keepText(assembler);
+        at[0] = keepText(assembler, strlen(assembler));
         for (int k = 0; k < count; k++)
-            at[1 + k] = keepText((*texts)[k]);
+            at[1 + k] = keepText(texts[k], lengths[k]);
         for (int k = 0; k < 1 + count; k++)
             full = full || at[k] < 0;
         if (!full)
@@ -145,7 +146,7 @@ void keepScalarTexts(int32_t symbol, const char* assembler, const ScalarTexts* t
     kept.assemblerAt = at[0];
     for (int k = 0; k < count; k++) {
         kept.textAt[k] = at[1 + k];
-        kept.textLength[k] = strlen((*texts)[k]);
+        kept.textLength[k] = lengths[k];
     }
     kept.serial = entry.serial;
 }
@@ -161,7 +162,7 @@ const char* keptAssemblerName(int32_t symbol)
     if (kept != nullptr)
         return keptTextStore + kept->assemblerAt;
     const char* name = assemblerName(symbol);
-    keepScalarTexts(symbol, name, nullptr, 0);
+    keepScalarTexts(symbol, name, nullptr, nullptr, 0);
     return name;
 }
 
@@ -209,7 +210,7 @@ void compileScalar(int32_t symbol, TypeCode type)
         lengths[k] = strlen(built[k]);
     }
     bindScalar(count, texts, lengths);
-    keepScalarTexts(symbol, name, &built, count);
+    keepScalarTexts(symbol, name, texts, lengths, count);
 }
 
 // The address of a frame array: through X in the stack page.

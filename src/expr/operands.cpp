@@ -56,16 +56,16 @@ char* nextRingBuffer()
     return operandRing[ringIndex];
 }
 
+void clearBinding(int index)
+{
+    boundBytes &= static_cast<uint16_t>(~(1u << index));
+}
+
 // Writes the pending value of a bound byte into its register and unbinds it.
 void loadBinding(int index)
 {
     emit(" LDA %s\n STA %s\n", boundText[index], byteRegisterNames[index]);
-    boundBytes &= static_cast<uint16_t>(~(1u << index));
-}
-
-void clearBinding(int index)
-{
-    boundBytes &= static_cast<uint16_t>(~(1u << index));
+    clearBinding(index);
 }
 
 // The names of the table never change, so they are handed out as they are.
@@ -100,24 +100,7 @@ void bindRegister(int number, const char* text, size_t length)
     if (length >= BOUND_TEXT_SIZE)
         fatalError("error: name too long");
     int index = number - REGISTER_BASE;
-    char* target = boundText[index];
-    // Texts are short: two overlapping moves copy them, NUL included.
-    size_t size = length + 1;
-    if (size > 32) {
-        memcpy(target, text, size);
-    } else if (size >= 16) {
-        memcpy(target, text, 16);
-        memcpy(target + size - 16, text + size - 16, 16);
-    } else if (size >= 8) {
-        memcpy(target, text, 8);
-        memcpy(target + size - 8, text + size - 8, 8);
-    } else if (size >= 4) {
-        memcpy(target, text, 4);
-        memcpy(target + size - 4, text + size - 4, 4);
-    } else {
-        for (size_t k = 0; k < size; k++)
-            target[k] = text[k];
-    }
+    copyBytes(boundText[index], text, length + 1);  // the NUL too
     boundBytes |= static_cast<uint16_t>(1u << index);
 }
 

@@ -45,14 +45,30 @@ bool refillSource()
     return count != 0;
 }
 
-// Classes of source bytes for the runs taken from the block: blanks (a
-// newline is 2, the others 1: a run's newlines are the sum of the classes
-// less one each) and name characters.
+constexpr bool isDigit(int c) { return c >= '0' && c <= '9'; }
+constexpr bool isOctalDigit(int c) { return c >= '0' && c <= '7'; }
+constexpr bool isLetter(int c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+constexpr bool isNameCharacter(int c) { return isLetter(c) || isDigit(c) || c == '_'; }
+// Printable characters other than the blank: the operator characters.
+constexpr bool isPunctuation(int c) { return c > ' ' && c < 127; }
+// White space between tokens: 2 for a newline (it is counted), 1 for the
+// others, 0 for anything else.
+constexpr int blankClass(int c) { return c == '\n' ? 2 : c == ' ' || c == '\t' || c == '\r' || c == '\0' ? 1 : 0; }
+// What giving c back to the stream does: 2 for a newline (dropped and
+// counted), 1 for a blank or the end of input (dropped), 0 when it is kept
+// to be read again.
+constexpr int givenBackClass(int c)
+{
+    return c == '\n' ? 2 : c == END_OF_INPUT || c == ' ' || c == '\t' || c == '\r' ? 1 : 0;
+}
+
+// The classes above for each source byte, as readChar hands it out (a signed
+// value: 0xFF is the end of input), for the runs taken from the block.
 struct ByteClasses {
-    uint8_t blank[256];
+    uint8_t blank[256];    // blankClass: a run's newlines are the sum less one per byte
     bool name[256];
-    uint8_t start[256];  // how a token that begins with the byte is read
-    uint8_t dropped[256];  // given back by unreadChar: 0 kept, 1 dropped, 2 a newline
+    uint8_t start[256];    // how a token that begins with the byte is read
+    uint8_t dropped[256];  // givenBackClass
 };
 
 // Token starts that nextToken reads straight from the block; the rest
@@ -63,27 +79,17 @@ enum : uint8_t { START_OTHER, START_NAME, START_NUMBER, START_OPERATOR };
 constexpr ByteClasses makeByteClasses()
 {
     ByteClasses classes{};
-    classes.blank[static_cast<unsigned char>(' ')] = 1;
-    classes.blank[static_cast<unsigned char>('\t')] = 1;
-    classes.blank[static_cast<unsigned char>('\r')] = 1;
-    classes.blank[0] = 1;
-    classes.blank[static_cast<unsigned char>('\n')] = 2;
-    for (int c = 0; c < 256; c++)
-        classes.name[c] = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
-    classes.dropped[static_cast<unsigned char>(' ')] = 1;
-    classes.dropped[static_cast<unsigned char>('\t')] = 1;
-    classes.dropped[static_cast<unsigned char>('\r')] = 1;
-    classes.dropped[0xFF] = 1;  // -1 to readChar, the end of input
-    classes.dropped[static_cast<unsigned char>('\n')] = 2;
-    for (int c = '!'; c < 127; c++)
-        classes.start[c] = START_OPERATOR;
-    classes.start[static_cast<unsigned char>('#')] = START_OTHER;
-    classes.start[static_cast<unsigned char>('/')] = START_OTHER;
-    for (int c = 0; c < 256; c++) {
-        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_')
-            classes.start[c] = START_NAME;
-        else if (c >= '0' && c <= '9')
-            classes.start[c] = START_NUMBER;
+    for (int byte = 0; byte < 256; byte++) {
+        int c = static_cast<int8_t>(byte);
+        classes.blank[byte] = static_cast<uint8_t>(blankClass(c));
+        classes.name[byte] = isNameCharacter(c);
+        classes.dropped[byte] = static_cast<uint8_t>(givenBackClass(c));
+        if (isLetter(c) || c == '_')
+            classes.start[byte] = START_NAME;
+        else if (isDigit(c))
+            classes.start[byte] = START_NUMBER;
+        else if (isPunctuation(c) && c != '#' && c != '/')
+            classes.start[byte] = START_OPERATOR;
     }
     return classes;
 }
@@ -101,9 +107,9 @@ int pushedBackCount;
 // is dropped, a newline is dropped and counted, anything else is read next.
 void giveBackAt(const unsigned char* p)
 {
-    uint8_t dropped = byteClasses.dropped[*p];
-    lineNumber += dropped >> 1;
-    sourceNext = p + (dropped != 0);
+    uint8_t given = byteClasses.dropped[*p];
+    lineNumber += given >> 1;
+    sourceNext = p + (given != 0);
 }
 
 // Takes the run of blanks at the read position, as far as the block holds
@@ -118,12 +124,6 @@ void skipBlanksInBlock()
     sourceNext = p;
 }
 
-bool isDigit(int c) { return c >= '0' && c <= '9'; }
-bool isOctalDigit(int c) { return c >= '0' && c <= '7'; }
-bool isLetter(int c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool isNameCharacter(int c) { return isLetter(c) || isDigit(c) || c == '_'; }
-// Printable characters other than the blank: the operator characters.
-bool isPunctuation(int c) { return c > ' ' && c < 127; }
 
 int hexDigitValue(int c)
 {
@@ -387,26 +387,18 @@ int32_t pairEntry(int first, int second)
 }
 
 // An operator, first character in hand: the two-character spelling if there
-// is one, else the single character's, else the character's own code.
+// is one, else the single character's, else the character's own code. (An
+// operator whose spellings are known already is read by nextToken itself.)
 TokenCode scanOperator(int first)
 {
-    // The second character is looked at in the block when it is there, and
-    // read only when it makes a pair.
-    bool inBlock = pushedBackCount == 0 && sourceNext != sourceLimit;
-    int second = inBlock ? static_cast<int8_t>(*sourceNext) : readChar();
+    int second = readChar();
     lexeme[0] = static_cast<char>(first);
     lexeme[1] = static_cast<char>(second);
     lexeme[2] = '\0';
     int32_t index = pairEntry(first, second);
-    if (index != 0) {
-        if (inBlock)
-            sourceNext++;
+    if (index != 0)
         return symbolAt(index).token;
-    }
-    if (inBlock)
-        giveBackAt(sourceNext);
-    else
-        unreadChar(second);
+    unreadChar(second);
     lexeme[1] = '\0';
     if (singleEntry[first] == 0)
         singleEntry[first] = static_cast<int16_t>(lookupOperator());
@@ -456,12 +448,10 @@ int readChar()
 // now, since it will not be read again.
 void unreadChar(int c)
 {
-    if (c == END_OF_INPUT || c == ' ' || c == '\t' || c == '\r')
+    int given = givenBackClass(c);
+    lineNumber += given >> 1;
+    if (given != 0)
         return;
-    if (c == '\n') {
-        ++lineNumber;
-        return;
-    }
     if (pushedBackCount == PUSHBACK_SIZE)
         fatalError("compiler error");
     pushedBack[pushedBackCount++] = c;
@@ -482,9 +472,8 @@ namespace {
     }
 
     for (;;) {
-        if (c == ' ' || c == '\t' || c == '\r' || c == '\0' || c == '\n') {
-            if (c == '\n')
-                ++lineNumber;
+        if (int blank = blankClass(c); blank != 0) {
+            lineNumber += blank >> 1;
             if (pushedBackCount == 0)
                 skipBlanksInBlock();
             c = readChar();

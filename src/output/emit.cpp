@@ -187,32 +187,6 @@ inline char* copyRun(char* out, const char* run, size_t length)
     return out + length;
 }
 
-// Copies length bytes. Texts here are mostly a few bytes long, and for them
-// two overlapping word moves are cheaper than a call to memcpy.
-inline void copyBytes(char* target, const char* source, size_t length)
-{
-    if (length >= 16) {
-        memcpy(target, source, length);
-    } else if (length >= 8) {
-        uint64_t head;
-        uint64_t tail;
-        memcpy(&head, source, 8);
-        memcpy(&tail, source + length - 8, 8);
-        memcpy(target, &head, 8);
-        memcpy(target + length - 8, &tail, 8);
-    } else if (length >= 4) {
-        uint32_t head;
-        uint32_t tail;
-        memcpy(&head, source, 4);
-        memcpy(&tail, source + length - 4, 4);
-        memcpy(target, &head, 4);
-        memcpy(target + length - 4, &tail, 4);
-    } else {
-        for (size_t i = 0; i < length; i++)
-            target[i] = source[i];
-    }
-}
-
 // The two digits of each number below 100.
 constexpr char DIGIT_PAIRS[] =
     "00010203040506070809101112131415161718192021222324252627282930313233343536373839"

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdio>
+#include <cstring>
 
 extern FILE* outputFile;
 
@@ -20,3 +21,25 @@ void formatText(char* text, size_t size, const char* format, ...)
 void writeHeader();
 // Signature bytes and the closing comment lines.
 void writeTrailer();
+
+// Copies length bytes of a short text (an operand, a name, a number) to a
+// place that does not overlap it. For texts this short two overlapping moves
+// are cheaper than a call to memcpy.
+inline void copyBytes(char* target, const char* source, size_t length)
+{
+    if (length > 32) {
+        memcpy(target, source, length);
+    } else if (length >= 16) {
+        memcpy(target, source, 16);
+        memcpy(target + length - 16, source + length - 16, 16);
+    } else if (length >= 8) {
+        memcpy(target, source, 8);
+        memcpy(target + length - 8, source + length - 8, 8);
+    } else if (length >= 4) {
+        memcpy(target, source, 4);
+        memcpy(target + length - 4, source + length - 4, 4);
+    } else {
+        for (size_t i = 0; i < length; i++)
+            target[i] = source[i];
+    }
+}

@@ -14,21 +14,7 @@
 
 namespace {
 
-class Conversions : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(startOutputCapture());
-        flushRegisters(32);
-        tempCounter = FIRST_TEMP;
-        labelCounter = 1;
-    }
-    void TearDown() override
-    {
-        flushRegisters(32);
-        stopOutputCapture();
-    }
-};
+class Conversions : public CapturedCodeTest {};
 
 // A value converted from floating: no slot, no code.
 ExprNode* noValue()

@@ -18,23 +18,18 @@
 
 namespace {
 
-class LongIdentifiers : public ::testing::Test {
+class LongIdentifiers : public CapturedCodeTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(startOutputCapture());
-        flushRegisters(32);
-        initSymbolTable();
-        tempCounter = FIRST_TEMP;
-        labelCounter = 1;
+        CapturedCodeTest::SetUp();
         savedOptimize = optimizeFlag;
     }
     void TearDown() override
     {
         optimizeFlag = savedOptimize;
-        flushRegisters(32);
         deleteTree(root);
-        stopOutputCapture();
+        CapturedCodeTest::TearDown();
     }
     int32_t declare(const char* name, TypeCode type, int32_t value = 0)
     {

@@ -15,20 +15,8 @@
 
 namespace {
 
-class KeptTexts : public ::testing::Test {
+class KeptTexts : public CapturedCodeTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(startOutputCapture());
-        flushRegisters(32);
-        initSymbolTable();
-        tempCounter = FIRST_TEMP;
-    }
-    void TearDown() override
-    {
-        flushRegisters(32);
-        stopOutputCapture();
-    }
     // The texts bound by one use of symbol, low byte first.
     std::string use(int32_t symbol, int count)
     {

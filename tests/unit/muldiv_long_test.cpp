@@ -19,21 +19,17 @@
 
 namespace {
 
-class LongOperands : public ::testing::Test {
+class LongOperands : public CapturedCodeTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(startOutputCapture());
-        flushRegisters(32);
-        initSymbolTable();
+        CapturedCodeTest::SetUp();
         wide = insertSymbol("wide", ID);
         symbolAt(wide).type = 5;
         other = insertSymbol("other", ID);
         symbolAt(other).type = 5;
         take = insertSymbol("take", ID);
         symbolAt(take).type = FUNCTION;
-        tempCounter = FIRST_TEMP;
-        labelCounter = 1;
         savedOptimize = optimizeFlag;
         savedMode = mulDivMode;
     }
@@ -41,9 +37,8 @@ protected:
     {
         optimizeFlag = savedOptimize;
         mulDivMode = savedMode;
-        flushRegisters(32);
         deleteTree(root);
-        stopOutputCapture();
+        CapturedCodeTest::TearDown();
     }
     ExprNode* identifier(int32_t symbol)
     {

@@ -14,19 +14,7 @@ namespace {
 
 // Collects what the operand functions emit; every test starts with no
 // binding left over from another.
-class Operands : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(startOutputCapture());
-        flushRegisters(32);
-    }
-    void TearDown() override
-    {
-        flushRegisters(32);
-        stopOutputCapture();
-    }
-};
+class Operands : public CapturedCodeTest {};
 
 }  // namespace
 

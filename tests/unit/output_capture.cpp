@@ -5,6 +5,23 @@
 
 #include "expr/expr.h"
 #include "output/output.h"
+#include "stmt/stmt.h"
+#include "symbols/symbols.h"
+
+void CapturedCodeTest::SetUp()
+{
+    ASSERT_TRUE(startOutputCapture());
+    flushRegisters(32);
+    initSymbolTable();
+    tempCounter = FIRST_TEMP;
+    labelCounter = 1;
+}
+
+void CapturedCodeTest::TearDown()
+{
+    flushRegisters(32);
+    stopOutputCapture();
+}
 
 bool startOutputCapture()
 {
