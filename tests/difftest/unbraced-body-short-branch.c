@@ -1,8 +1,9 @@
-// The test of an if whose body is one statement without braces skips it with a short branch: a body of more than 127 bytes stops the assembler, while the same body in braces is jumped over with JMP and runs.
+// An if body of one statement without braces is skipped by a short branch: a
+// body of more than 127 bytes stops the assembler, while the same body in
+// braces is jumped over with JMP and runs.
 // RUN: rm -rf %t && mkdir -p %t
 // RUN: sed 's/BRACE//; s/^END$//' %s > %t/bare.c
-// RUN: %status 2 %run %t/bare.c 2> %t/err
-// RUN: FileCheck --check-prefix=RANGE %s < %t/err
+// RUN: %status 2 %run %t/bare.c 2>&1 | FileCheck --check-prefix=RANGE %s
 // RANGE: Error: Range error ({{[0-9]+}} not in [-128..127])
 // RUN: sed 's/BRACE/{/; s/END/}/' %s > %t/braced.c
 // RUN: %run %t/braced.c | FileCheck --check-prefix=BRACED %s

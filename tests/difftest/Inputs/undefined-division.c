@@ -1,5 +1,0 @@
-unsigned char z;
-int main()
-{
-    return 7 % z;
-}

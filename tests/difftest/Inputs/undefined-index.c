@@ -1,8 +1,0 @@
-int a[4];
-unsigned char k;
-int main()
-{
-    k = 4;
-    a[k] = 1;
-    return 0;
-}

@@ -1,6 +1,0 @@
-int i;
-int main()
-{
-    i = -2;
-    return i >> 1;
-}

@@ -1,7 +1,0 @@
-int main()
-{
-    int x;
-    int y;
-    y = 0;
-    return x + y;
-}
