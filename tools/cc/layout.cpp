@@ -1,0 +1,198 @@
+// Where a program lives on each target, and whether it fits there.
+//
+// sim6502    one block from the origin up to the simulator's hooks at $FFF0
+//            (runtime/sim65.cfg): code, data and the start-up.
+// rom        an image of --rom-size bytes ending at $FFFF (runtime/rom.cfg):
+//            code from the origin, the start-up, the initial values of the
+//            variables, and the vectors at $FFFA; variables in the RAM from
+//            $0200 (or the RAM's start, when higher) to the RAM's end.
+// rom-sim65  the same, ending at $FFF0, as a sim65 program (runtime/rom-sim65.cfg).
+#include <map>
+
+#include "cc.h"
+
+namespace {
+
+// The sim65 simulator's hooks (and the 6502 vectors) take the top 16 bytes.
+constexpr unsigned SIM65_HOOKS = 0xFFF0;
+constexpr unsigned VECTORS = 0xFFFA;
+// Variables start above the stack page.
+constexpr unsigned FIRST_VARIABLE = 0x0200;
+
+// Reads "$hhhh" (up to four digits) at text[i]; false when there is none.
+bool hexAt(const std::string& text, size_t i, unsigned& value)
+{
+    if (i >= text.size() || text[i] != '$')
+        return false;
+    value = 0;
+    size_t digits = 0;
+    for (i++; i < text.size() && isxdigit(static_cast<unsigned char>(text[i])) && digits < 5; i++, digits++)
+        value = value * 16 + static_cast<unsigned>(isdigit(static_cast<unsigned char>(text[i]))
+                                                       ? text[i] - '0'
+                                                       : (text[i] | 0x20) - 'a' + 10);
+    return digits > 0 && digits <= 4 && i == text.size();
+}
+
+unsigned endOfRom(const Options& options) { return options.target == Target::ROM_SIM65 ? SIM65_HOOKS : VECTORS; }
+
+unsigned firstVariable(const Options& options) { return std::max(FIRST_VARIABLE, options.ramStart); }
+
+std::vector<std::string> lines(const std::string& text)
+{
+    std::vector<std::string> result;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        result.push_back(line);
+        start = end + 1;
+    }
+    return result;
+}
+
+} // namespace
+
+ProgramLayout readLayout(const std::string& asmPath)
+{
+    ProgramLayout layout;
+    std::vector<std::string> text = lines(readFile(asmPath, EXIT_BUILD));
+    for (size_t i = 0; i < text.size(); i++) {
+        const std::string& line = text[i];
+        unsigned value;
+        if (line.compare(0, 20, "DIVISOR_PRODUCT EQU ") == 0 && hexAt(line, 20, value))
+            layout.registerBlock = value;
+        if (line.compare(0, 5, " ORG ") == 0 && hexAt(line, 5, value)) {
+            layout.origin = value;
+            // The compiler's stack set-up follows the origin line.
+            if (i + 2 < text.size() && text[i + 1].compare(0, 7, " LDX #>") == 0 && text[i + 2] == " TXS" &&
+                hexAt(text[i + 1], 7, value)) {
+                layout.stackSet = true;
+                layout.stack = value;
+            }
+            return layout;
+        }
+    }
+    fail(EXIT_BUILD, "{} has no ORG line", asmPath);
+}
+
+unsigned romStart(const Options& options) { return 0x10000 - options.romSize; }
+
+std::vector<std::string> romSwitches(const Options& options)
+{
+    return {fmt::format("-V:{:04X}", options.zeroPage), "-R", fmt::format("-B:{:04X}", romStart(options))};
+}
+
+std::vector<std::string> linkerArguments(const Options& options, const ProgramLayout& layout)
+{
+    std::string runtime = runtimeFolder();
+    if (options.target == Target::SIM6502)
+        return {"-C", runtime + "/sim65.cfg", "-S", fmt::format("${:04X}", layout.origin)};
+    const char* config = options.target == Target::ROM ? "/rom.cfg" : "/rom-sim65.cfg";
+    return {"-C",
+            runtime + config,
+            "-D",
+            fmt::format("q_rom_start=${:04X}", romStart(options)),
+            "-D",
+            fmt::format("q_code_start=${:04X}", layout.origin),
+            "-D",
+            fmt::format("q_vars_start=${:04X}", firstVariable(options)),
+            "-D",
+            fmt::format("q_vars_end=${:04X}", options.ramEnd + 1)};
+}
+
+void checkPlacement(const Options& options, const ProgramLayout& layout)
+{
+    if (options.target == Target::SIM6502) {
+        if (layout.origin >= SIM65_HOOKS)
+            fail(EXIT_BUILD, "the origin ${:04X} lies in the simulator's hooks ($FFF0-$FFFF)", layout.origin);
+        return;
+    }
+    if (layout.origin < romStart(options) || layout.origin >= endOfRom(options))
+        fail(EXIT_BUILD, "the origin ${:04X} lies outside the ROM ${:04X}-${:04X}", layout.origin,
+             romStart(options), endOfRom(options) - 1);
+    if (layout.registerBlock + 32 > 0x100 || layout.registerBlock < options.ramStart)
+        fail(EXIT_BUILD, "the register block ${:04X}-${:04X} must lie in page zero and in the RAM ${:04X}-${:04X}",
+             layout.registerBlock, layout.registerBlock + 31, options.ramStart, options.ramEnd);
+}
+
+void checkFit(const Options& options, const ProgramLayout& layout, const std::string& objectPath)
+{
+    std::map<std::string, unsigned long> sizes;
+    runProgram({"od65", "--dump-segsize", objectPath}, "",
+               [&](const std::string& line) {
+                   size_t colon = line.find(':');
+                   if (colon == std::string::npos || colon + 1 >= line.size() || line.compare(0, 4, "    ") != 0)
+                       return;
+                   sizes[line.substr(4, colon - 4)] = strtoul(line.c_str() + colon + 1, nullptr, 10);
+               },
+               EXIT_BUILD);
+    unsigned long code = sizes["CODE"] + sizes["RODATA"] + sizes["STARTUP"];
+    unsigned long data = sizes["DATA"];
+    unsigned long cleared = sizes["BSS"];
+    if (options.target == Target::SIM6502) {
+        unsigned long used = code + data + cleared;
+        unsigned long room = SIM65_HOOKS - layout.origin;
+        if (used > room)
+            fail(EXIT_BUILD,
+                 "the program does not fit in memory: {} bytes from its origin ${:04X} run {} bytes "
+                 "into the simulator's hooks at $FFF0",
+                 used, layout.origin, used - room);
+        return;
+    }
+    std::vector<std::string> problems;
+    unsigned long romUsed = code + data;
+    unsigned long romRoom = endOfRom(options) - layout.origin;
+    if (romUsed > romRoom)
+        problems.push_back(fmt::format("code and initial values take {} bytes of ROM from ${:04X}, {} bytes "
+                                       "more than the {} up to ${:04X}",
+                                       romUsed, layout.origin, romUsed - romRoom, romRoom, endOfRom(options) - 1));
+    unsigned long ramUsed = data + cleared;
+    unsigned long ramRoom = options.ramEnd + 1 > firstVariable(options) ? options.ramEnd + 1 - firstVariable(options) : 0;
+    if (ramUsed > ramRoom)
+        problems.push_back(fmt::format("variables take {} bytes of RAM from ${:04X}, {} bytes more than the {} "
+                                       "up to ${:04X}",
+                                       ramUsed, firstVariable(options), ramUsed - ramRoom, ramRoom, options.ramEnd));
+    if (problems.size() == 1)
+        fail(EXIT_BUILD, "the program does not fit: {}", problems[0]);
+    if (problems.size() == 2)
+        fail(EXIT_BUILD, "the program does not fit: {}; {}", problems[0], problems[1]);
+}
+
+void checkEquatedVariables(const Options& options, const std::string& asmPath, const std::string& sizesPath)
+{
+    // Compiled with -R, every variable is data: NAME: DFB|DW|DD value, or NAME DS count.
+    std::map<std::string, unsigned long> sizes;
+    for (const std::string& line : lines(readFile(sizesPath, EXIT_COMPILE))) {
+        size_t end = line.find_first_of(": ");
+        if (end == 0 || end == std::string::npos)
+            continue;
+        std::string name = line.substr(0, end);
+        if (line.compare(end, 6, ": DFB ") == 0)
+            sizes[name] = 1;
+        else if (line.compare(end, 5, ": DW ") == 0)
+            sizes[name] = 2;
+        else if (line.compare(end, 5, ": DD ") == 0)
+            sizes[name] = 4;
+        else if (line.compare(end, 4, " DS ") == 0)
+            sizes[name] = strtoul(line.c_str() + end + 4, nullptr, 10);
+    }
+    // Compiled with -V, the same names are equates to their RAM addresses.
+    for (const std::string& line : lines(readFile(asmPath, EXIT_COMPILE))) {
+        size_t end = line.find(" EQU ");
+        unsigned first;
+        if (end == std::string::npos || !hexAt(line, end + 5, first) || !sizes.count(line.substr(0, end)))
+            continue;
+        std::string name = line.substr(0, end);
+        unsigned long last = first + std::max(sizes[name], 1ul) - 1;
+        if (first <= 0x01FF && last >= 0x0100)
+            fail(EXIT_BUILD, "the variable {} (${:04X}-${:04X}) overlaps the stack page $0100-$01FF", name, first,
+                 last);
+        if (first < options.ramStart || last > options.ramEnd)
+            fail(EXIT_BUILD, "the variable {} (${:04X}-${:04X}) lies outside the RAM ${:04X}-${:04X}", name, first,
+                 last, options.ramStart, options.ramEnd);
+    }
+}
