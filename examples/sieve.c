@@ -1,7 +1,9 @@
 // Sieve of Eratosthenes: counts the primes below 1000 (there are 168).
-// Run it with: tools/quarn-run examples/sieve.c
+// Run it with: build/quarn-cc --run examples/sieve.c
 
-char composite[1000];
+// An int per number: a char element would take the constants 0 and 1 (ints)
+// with a note about the narrower type on every store.
+int composite[1000];
 
 int main()
 {
