@@ -185,9 +185,11 @@ std::string buildBinary(const Options& options, const std::string& asmPath)
 {
     ProgramLayout layout = readLayout(asmPath);
     checkPlacement(options, layout);
-    std::vector<std::string> bridge{programFolder() + "/quarn-bridge"};
-    // On a ROM target the variables written in the code move to the RAM,
-    // unless the user's -V made them equates already.
+    // The code is placed by the linker, so that a program too large for its
+    // memory reaches the size check below instead of the assembler's range
+    // errors. On a ROM target the variables written in the code move to the
+    // RAM, unless the user's -V made them equates already.
+    std::vector<std::string> bridge{programFolder() + "/quarn-bridge", "--relocatable"};
     if (options.target != Target::SIM6502 && !variablesByEquates(options.compilerSwitches))
         bridge.push_back("--ram-variables");
     bridge.push_back("-o");
