@@ -138,9 +138,9 @@ void checkFit(const Options& options, const ProgramLayout& layout, const std::st
         unsigned long room = SIM65_HOOKS - layout.origin;
         if (used > room)
             fail(EXIT_BUILD,
-                 "the program does not fit in memory: {} bytes from its origin ${:04X} run {} bytes "
-                 "into the simulator's hooks at $FFF0",
-                 used, layout.origin, used - room);
+                 "the program does not fit in memory: it takes {} bytes from its origin ${:04X}, {} bytes "
+                 "more than the {} below the simulator's hooks at $FFF0",
+                 used, layout.origin, used - room, room);
         return;
     }
     std::vector<std::string> problems;

@@ -74,8 +74,10 @@ std::string runtimeFolder()
 
 void stopChild()
 {
-    if (childPid > 0)
+    if (childPid > 0) {
         kill(childPid, SIGTERM);
+        waitpid(childPid, nullptr, 0);
+    }
 }
 
 int runProgram(const std::vector<std::string>& arguments, const std::string& folder,
