@@ -62,15 +62,22 @@ std::string fromRoot(const std::string& path)
     return relative;
 }
 
-int compile(const std::vector<std::string>& switches, const std::string& source, const std::string& output)
+// Runs the compiler; its messages are shown unless quiet.
+int compile(const std::vector<std::string>& switches, const std::string& source, const std::string& output,
+            bool quiet = false)
 {
     std::vector<std::string> arguments{programFolder() + "/quarn"};
     arguments.insert(arguments.end(), switches.begin(), switches.end());
     arguments.push_back(fromRoot(source));
     arguments.push_back(fromRoot(output));
     CompilerLines lines;
-    int status = runProgram(arguments, "/", std::ref(lines), EXIT_COMPILE);
-    lines.finish();
+    auto show = [&](const std::string& line) {
+        if (!quiet)
+            lines(line);
+    };
+    int status = runProgram(arguments, "/", show, EXIT_COMPILE);
+    if (!quiet)
+        lines.finish();
     return status;
 }
 
@@ -164,9 +171,10 @@ std::string compileProgram(const Options& options)
         fail(EXIT_COMPILE, "compiling {} failed (status {})", options.input, status);
     keepFile("program.asm");
     if (options.target != Target::SIM6502 && variablesByEquates(switches)) {
-        // The same source with its variables in the code tells their sizes.
+        // The same source with its variables in the code tells their sizes;
+        // its messages were shown already.
         switches.push_back("-R");
-        if (compile(switches, source, workFile("sizes.asm")) > 1)
+        if (compile(switches, source, workFile("sizes.asm"), true) > 1)
             fail(EXIT_COMPILE, "compiling {} with -R failed", options.input);
         checkEquatedVariables(options, program, workFile("sizes.asm"));
     }
