@@ -139,7 +139,8 @@ std::vector<std::string> runtimeRoutines(const std::string& asmPath)
 }
 
 // Runs a build step whose messages are shown only when it fails.
-void buildStep(const std::vector<std::string>& arguments, const std::string& folder, const std::string& failure)
+void buildStep(const std::vector<std::string>& arguments, const std::string& folder,
+               const std::string& failure)
 {
     std::vector<std::string> messages;
     int status = runProgram(arguments, folder, [&](const std::string& line) { messages.push_back(line); },
@@ -184,7 +185,8 @@ std::string compileProgram(const Options& options)
     if (access(optimizer.c_str(), X_OK) != 0)
         fail(EXIT_BUILD, "--opt needs quarn-opt beside quarn-cc, and {} is not there", optimizer);
     std::string optimized = workFile("program.opt.asm");
-    buildStep({optimizer, program, optimized}, "", "optimizing failed (--keep DIR keeps the compiler's output)");
+    buildStep({optimizer, program, optimized}, "",
+              "optimizing failed (--keep DIR keeps the compiler's output)");
     keepFile("program.opt.asm");
     return optimized;
 }
@@ -211,7 +213,8 @@ std::string buildBinary(const Options& options, const std::string& asmPath)
     const char* startup = options.target == Target::SIM6502 ? "startup.s" : "rom.s";
     writeWorkFile("unit.s", fmt::format(".include \"program.s\"\n.include \"{}\"\n", startup), EXIT_BUILD);
     keepFile("unit.s");
-    std::vector<std::string> assemble{"ca65", "-g", "-I", workFolder(), "-I", runtimeFolder(), "-o", workFile("unit.o")};
+    std::vector<std::string> assemble{"ca65", "-g", "-I", workFolder(), "-I", runtimeFolder(),
+                                      "-o", workFile("unit.o")};
     if (layout.stackSet) {
         assemble.push_back("-D");
         assemble.push_back(fmt::format("QUARN_STACK=${:04X}", layout.stack));

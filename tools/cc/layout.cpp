@@ -26,14 +26,19 @@ bool hexAt(const std::string& text, size_t i, unsigned& value)
         return false;
     value = 0;
     size_t digits = 0;
-    for (i++; i < text.size() && isxdigit(static_cast<unsigned char>(text[i])) && digits < 5; i++, digits++)
-        value = value * 16 + static_cast<unsigned>(isdigit(static_cast<unsigned char>(text[i]))
-                                                       ? text[i] - '0'
-                                                       : (text[i] | 0x20) - 'a' + 10);
+    for (i++; i < text.size() && isxdigit(static_cast<unsigned char>(text[i])) && digits < 5; i++, digits++) {
+        char c = text[i];
+        int digit = isdigit(static_cast<unsigned char>(c)) ? c - '0' : (c | 0x20) - 'a' + 10;
+        value = value * 16 + static_cast<unsigned>(digit);
+    }
     return digits > 0 && digits <= 4 && i == text.size();
 }
 
-unsigned endOfRom(const Options& options) { return options.target == Target::ROM_SIM65 ? SIM65_HOOKS : VECTORS; }
+// The address after the last byte of the ROM that the program may use.
+unsigned endOfRom(const Options& options)
+{
+    return options.target == Target::ROM_SIM65 ? SIM65_HOOKS : VECTORS;
+}
 
 unsigned firstVariable(const Options& options) { return std::max(FIRST_VARIABLE, options.ramStart); }
 
@@ -115,21 +120,22 @@ void checkPlacement(const Options& options, const ProgramLayout& layout)
         fail(EXIT_BUILD, "the origin ${:04X} lies outside the ROM ${:04X}-${:04X}", layout.origin,
              romStart(options), endOfRom(options) - 1);
     if (layout.registerBlock + 32 > 0x100 || layout.registerBlock < options.ramStart)
-        fail(EXIT_BUILD, "the register block ${:04X}-${:04X} must lie in page zero and in the RAM ${:04X}-${:04X}",
+        fail(EXIT_BUILD,
+             "the register block ${:04X}-${:04X} must lie in page zero and in the RAM ${:04X}-${:04X}",
              layout.registerBlock, layout.registerBlock + 31, options.ramStart, options.ramEnd);
 }
 
 void checkFit(const Options& options, const ProgramLayout& layout, const std::string& objectPath)
 {
+    // od65 lists "    NAME:   size" for every segment of the object.
     std::map<std::string, unsigned long> sizes;
-    runProgram({"od65", "--dump-segsize", objectPath}, "",
-               [&](const std::string& line) {
-                   size_t colon = line.find(':');
-                   if (colon == std::string::npos || colon + 1 >= line.size() || line.compare(0, 4, "    ") != 0)
-                       return;
-                   sizes[line.substr(4, colon - 4)] = strtoul(line.c_str() + colon + 1, nullptr, 10);
-               },
-               EXIT_BUILD);
+    auto readSize = [&](const std::string& line) {
+        size_t colon = line.find(':');
+        if (line.compare(0, 4, "    ") == 0 && colon != std::string::npos)
+            sizes[line.substr(4, colon - 4)] = strtoul(line.c_str() + colon + 1, nullptr, 10);
+    };
+    if (runProgram({"od65", "--dump-segsize", objectPath}, "", readSize, EXIT_BUILD) != 0)
+        fail(EXIT_BUILD, "od65 could not read the sizes of {}", objectPath);
     unsigned long code = sizes["CODE"] + sizes["RODATA"] + sizes["STARTUP"];
     unsigned long data = sizes["DATA"];
     unsigned long cleared = sizes["BSS"];
@@ -147,15 +153,17 @@ void checkFit(const Options& options, const ProgramLayout& layout, const std::st
     unsigned long romUsed = code + data;
     unsigned long romRoom = endOfRom(options) - layout.origin;
     if (romUsed > romRoom)
-        problems.push_back(fmt::format("code and initial values take {} bytes of ROM from ${:04X}, {} bytes "
-                                       "more than the {} up to ${:04X}",
-                                       romUsed, layout.origin, romUsed - romRoom, romRoom, endOfRom(options) - 1));
+        problems.push_back(fmt::format(
+            "code and initial values take {} bytes of ROM from ${:04X}, {} bytes more than the {} "
+            "up to ${:04X}",
+            romUsed, layout.origin, romUsed - romRoom, romRoom, endOfRom(options) - 1));
     unsigned long ramUsed = data + cleared;
-    unsigned long ramRoom = options.ramEnd + 1 > firstVariable(options) ? options.ramEnd + 1 - firstVariable(options) : 0;
+    unsigned long ramEnd = options.ramEnd + 1ul;
+    unsigned long ramRoom = ramEnd > firstVariable(options) ? ramEnd - firstVariable(options) : 0;
     if (ramUsed > ramRoom)
-        problems.push_back(fmt::format("variables take {} bytes of RAM from ${:04X}, {} bytes more than the {} "
-                                       "up to ${:04X}",
-                                       ramUsed, firstVariable(options), ramUsed - ramRoom, ramRoom, options.ramEnd));
+        problems.push_back(fmt::format(
+            "variables take {} bytes of RAM from ${:04X}, {} bytes more than the {} up to ${:04X}", ramUsed,
+            firstVariable(options), ramUsed - ramRoom, ramRoom, options.ramEnd));
     if (problems.size() == 1)
         fail(EXIT_BUILD, "the program does not fit: {}", problems[0]);
     if (problems.size() == 2)
@@ -189,10 +197,10 @@ void checkEquatedVariables(const Options& options, const std::string& asmPath, c
         std::string name = line.substr(0, end);
         unsigned long last = first + std::max(sizes[name], 1ul) - 1;
         if (first <= 0x01FF && last >= 0x0100)
-            fail(EXIT_BUILD, "the variable {} (${:04X}-${:04X}) overlaps the stack page $0100-$01FF", name, first,
-                 last);
+            fail(EXIT_BUILD, "the variable {} (${:04X}-${:04X}) overlaps the stack page $0100-$01FF", name,
+                 first, last);
         if (first < options.ramStart || last > options.ramEnd)
-            fail(EXIT_BUILD, "the variable {} (${:04X}-${:04X}) lies outside the RAM ${:04X}-${:04X}", name, first,
-                 last, options.ramStart, options.ramEnd);
+            fail(EXIT_BUILD, "the variable {} (${:04X}-${:04X}) lies outside the RAM ${:04X}-${:04X}", name,
+                 first, last, options.ramStart, options.ramEnd);
     }
 }

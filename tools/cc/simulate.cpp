@@ -27,8 +27,9 @@ int simulate(const Options& options, const std::string& binaryPath)
 {
     std::vector<std::string> errors;
     std::string outputPath = workFile("sim.out");
-    int status = runProgram({"sim65", "-c", "-x", std::to_string(options.cycleLimit), binaryPath}, "",
-                            [&](const std::string& line) { errors.push_back(line); }, EXIT_SIMULATOR, outputPath);
+    auto collect = [&](const std::string& line) { errors.push_back(line); };
+    std::vector<std::string> arguments{"sim65", "-c", "-x", std::to_string(options.cycleLimit), binaryPath};
+    int status = runProgram(arguments, "", collect, EXIT_SIMULATOR, outputPath);
     for (const std::string& line : errors) {
         if (line.find("Maximum number of cycles reached") != std::string::npos)
             fail(EXIT_LIMIT, "cycle limit of {} reached: the program did not end", options.cycleLimit);
@@ -55,7 +56,8 @@ int simulate(const Options& options, const std::string& binaryPath)
         fail(EXIT_SIMULATOR, "the simulator stopped with status {}", status);
     }
     unsigned long long cycles = std::stoull(output.substr(digits, end - digits));
-    unsigned bx = static_cast<unsigned char>(output[digits - 2]) | static_cast<unsigned char>(output[digits - 1]) << 8;
+    unsigned bx = static_cast<unsigned char>(output[digits - 2]) |
+                  static_cast<unsigned char>(output[digits - 1]) << 8;
     fmt::print("result: {}\ncycles: {}\nbx: {} unsigned, {} signed\n", status & 0xFF, cycles, bx,
                static_cast<int16_t>(bx));
     return EXIT_OK;
