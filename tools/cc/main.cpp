@@ -10,10 +10,11 @@ std::string programName = "quarn-cc";
 
 namespace {
 
-// The temporary folder is removed on every way out: the end of main and
-// every failure.
+// The --keep folder, until the finished files have been copied there.
 std::string keepFolder;
 
+// Copies the kept files and removes the temporary folder: at the end of main
+// and on every failure.
 void finish()
 {
     if (!keepFolder.empty()) {
@@ -28,10 +29,12 @@ void printVersion()
 {
     fmt::print("quarn-cc 1.03\n");
     fflush(stdout);
-    runProgram({programFolder() + "/quarn"}, "/", [](const std::string& line) {
+    // The compiler without arguments prints its banner and its usage.
+    auto banner = [](const std::string& line) {
         if (!line.empty() && line.compare(0, 7, "format:") != 0 && line[0] != '\t')
             fmt::print("{}\n", line);
-    }, EXIT_BUILD);
+    };
+    runProgram({programFolder() + "/quarn"}, "/", banner, EXIT_BUILD);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // --run: the program on the sim65 simulator. The start-up leaves the
 // simulator with the low byte of BX as exit status, after writing both
 // bytes of BX to standard output; sim65 -c then prints "N cycles".
+#include <cstdint>
 #include <cstring>
 
 #include "cc.h"
