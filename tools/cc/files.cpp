@@ -81,8 +81,12 @@ const std::string& workFolder()
 {
     static std::string folder;
     if (folder.empty()) {
+        // Absolute, because the assembler and the linker run inside it.
         const char* base = getenv("TMPDIR");
         std::string pattern = std::string(base && *base ? base : "/tmp") + "/quarn-cc.XXXXXX";
+        char current[PATH_MAX];
+        if (pattern[0] != '/' && getcwd(current, sizeof current))
+            pattern = std::string(current) + "/" + pattern;
         if (pattern.size() >= sizeof workPath)
             fail(EXIT_BUILD, "the temporary folder name {} is too long", pattern);
         strcpy(workPath, pattern.c_str());
