@@ -10,6 +10,7 @@
 #include <set>
 
 #include "cc.h"
+#include "dialect.h"
 
 namespace {
 
@@ -93,7 +94,7 @@ bool variablesByEquates(const std::vector<std::string>& switches)
     return equates;
 }
 
-// Labels of the form Z... EQU * that a file defines.
+// The routines a file defines: labels Z... EQU *.
 std::set<std::string> definedRoutines(const std::string& path)
 {
     std::set<std::string> names;
@@ -103,22 +104,33 @@ std::set<std::string> definedRoutines(const std::string& path)
         size_t end = text.find('\n', start);
         if (end == std::string::npos)
             end = text.size();
-        std::string line = text.substr(start, end - start);
-        size_t blank = line.find(' ');
-        if (line.size() > 1 && line[0] == 'Z' && blank != std::string::npos &&
-            line.compare(blank, 7, " EQU *") == 0)
-            names.insert(line.substr(0, blank));
+        SourceLine line = readSourceLine(text.substr(start, end - start));
+        if (line.kind == LINE_LABEL && !line.labelColon && line.label.size() > 1 && line.label[0] == 'Z')
+            names.insert(line.label);
         start = end + 1;
     }
     return names;
 }
 
+// True when the text names the routine as a whole word, as JSR ZMUL8HELPER does.
+bool mentions(const std::string& text, const std::string& routine)
+{
+    for (size_t at = text.find(routine); at != std::string::npos; at = text.find(routine, at + 1)) {
+        size_t after = at + routine.size();
+        if ((at == 0 || !isNameChar(text[at - 1])) && (after == text.size() || !isNameChar(text[after])))
+            return true;
+    }
+    return false;
+}
+
 // The runtime routines to bridge with the program: every runtime/*.asm
 // except one that defines a routine the program defines itself (a source
-// function mul8helper is the routine ZMUL8HELPER).
-std::vector<std::string> runtimeRoutines(const std::string& asmPath)
+// function mul8helper is the routine ZMUL8HELPER), and in a ROM, where room
+// counts, except one whose routines the program does not call.
+std::vector<std::string> runtimeRoutines(const std::string& asmPath, bool calledOnly)
 {
     std::set<std::string> own = definedRoutines(asmPath);
+    std::string program = calledOnly ? readFile(asmPath, EXIT_BUILD) : "";
     std::vector<std::string> files;
     DIR* folder = opendir(runtimeFolder().c_str());
     if (!folder)
@@ -132,7 +144,11 @@ std::vector<std::string> runtimeRoutines(const std::string& asmPath)
     std::sort(files.begin(), files.end());
     std::erase_if(files, [&](const std::string& file) {
         std::set<std::string> routines = definedRoutines(file);
-        return std::any_of(routines.begin(), routines.end(),
+        auto ownOrUncalled = [&](const std::string& routine) {
+            return own.count(routine) > 0 || (calledOnly && !mentions(program, routine));
+        };
+        return std::all_of(routines.begin(), routines.end(), ownOrUncalled) ||
+               std::any_of(routines.begin(), routines.end(),
                            [&](const std::string& routine) { return own.count(routine) > 0; });
     });
     return files;
@@ -205,7 +221,7 @@ std::string buildBinary(const Options& options, const std::string& asmPath)
     bridge.push_back("-o");
     bridge.push_back(workFile("program.s"));
     bridge.push_back(asmPath);
-    for (const std::string& routine : runtimeRoutines(asmPath))
+    for (const std::string& routine : runtimeRoutines(asmPath, options.target != Target::SIM6502))
         bridge.push_back(routine);
     buildStep(bridge, "", fmt::format("bridging {} failed", options.input));
     keepFile("program.s");

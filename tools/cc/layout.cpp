@@ -10,6 +10,7 @@
 #include <map>
 
 #include "cc.h"
+#include "dialect.h"
 
 namespace {
 
@@ -19,21 +20,6 @@ constexpr unsigned VECTORS = 0xFFFA;
 // Variables start above the stack page.
 constexpr unsigned FIRST_VARIABLE = 0x0200;
 
-// Reads "$hhhh" (up to four digits) at text[i]; false when there is none.
-bool hexAt(const std::string& text, size_t i, unsigned& value)
-{
-    if (i >= text.size() || text[i] != '$')
-        return false;
-    value = 0;
-    size_t digits = 0;
-    for (i++; i < text.size() && isxdigit(static_cast<unsigned char>(text[i])) && digits < 5; i++, digits++) {
-        char c = text[i];
-        int digit = isdigit(static_cast<unsigned char>(c)) ? c - '0' : (c | 0x20) - 'a' + 10;
-        value = value * 16 + static_cast<unsigned>(digit);
-    }
-    return digits > 0 && digits <= 4 && i == text.size();
-}
-
 // The address after the last byte of the ROM that the program may use.
 unsigned endOfRom(const Options& options)
 {
@@ -42,9 +28,11 @@ unsigned endOfRom(const Options& options)
 
 unsigned firstVariable(const Options& options) { return std::max(FIRST_VARIABLE, options.ramStart); }
 
-std::vector<std::string> lines(const std::string& text)
+// The lines of a file in the compiler's dialect, read by the shared reader.
+std::vector<SourceLine> readProgram(const std::string& path, ExitStatus failStatus)
 {
-    std::vector<std::string> result;
+    std::vector<SourceLine> result;
+    std::string text = readFile(path, failStatus);
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
@@ -53,10 +41,20 @@ std::vector<std::string> lines(const std::string& text)
         std::string line = text.substr(start, end - start);
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        result.push_back(line);
+        result.push_back(readSourceLine(line));
         start = end + 1;
     }
     return result;
+}
+
+// A 16-bit address written as a plain number ($hhhh or decimal).
+bool address(const std::string& text, unsigned& value)
+{
+    long long number;
+    if (!parseInteger(text, number) || number < 0 || number > 0xFFFF)
+        return false;
+    value = static_cast<unsigned>(number);
+    return true;
 }
 
 } // namespace
@@ -64,22 +62,21 @@ std::vector<std::string> lines(const std::string& text)
 ProgramLayout readLayout(const std::string& asmPath)
 {
     ProgramLayout layout;
-    std::vector<std::string> text = lines(readFile(asmPath, EXIT_BUILD));
-    for (size_t i = 0; i < text.size(); i++) {
-        const std::string& line = text[i];
-        unsigned value;
-        if (line.compare(0, 20, "DIVISOR_PRODUCT EQU ") == 0 && hexAt(line, 20, value))
-            layout.registerBlock = value;
-        if (line.compare(0, 5, " ORG ") == 0 && hexAt(line, 5, value)) {
-            layout.origin = value;
-            // The compiler's stack set-up follows the origin line.
-            if (i + 2 < text.size() && text[i + 1].compare(0, 7, " LDX #>") == 0 && text[i + 2] == " TXS" &&
-                hexAt(text[i + 1], 7, value)) {
-                layout.stackSet = true;
-                layout.stack = value;
-            }
-            return layout;
+    std::vector<SourceLine> program = readProgram(asmPath, EXIT_BUILD);
+    for (size_t i = 0; i < program.size(); i++) {
+        const SourceLine& line = program[i];
+        if (line.kind == LINE_EQUATE && line.label == "DIVISOR_PRODUCT")
+            address(line.operand, layout.registerBlock);
+        if (line.kind != LINE_ORIGIN || !address(line.operand, layout.origin))
+            continue;
+        // The compiler's stack set-up, LDX #>$hhhh and TXS, follows the origin.
+        if (i + 2 < program.size() && program[i + 1].kind == LINE_INSTRUCTION &&
+            upperCase(program[i + 1].operation) == "LDX" && upperCase(program[i + 2].operation) == "TXS") {
+            Operand operand = readOperand("LDX", program[i + 1].operand);
+            layout.stackSet = operand.mode == MODE_IMMEDIATE && operand.select == SELECT_LOW &&
+                              address(operand.expression, layout.stack);
         }
+        return layout;
     }
     fail(EXIT_BUILD, "{} has no ORG line", asmPath);
 }
@@ -174,33 +171,27 @@ void checkEquatedVariables(const Options& options, const std::string& asmPath, c
 {
     // Compiled with -R, every variable is data: NAME: DFB|DW|DD value, or NAME DS count.
     std::map<std::string, unsigned long> sizes;
-    for (const std::string& line : lines(readFile(sizesPath, EXIT_COMPILE))) {
-        size_t end = line.find_first_of(": ");
-        if (end == 0 || end == std::string::npos)
+    for (const SourceLine& line : readProgram(sizesPath, EXIT_COMPILE)) {
+        if (line.kind != LINE_DATA || line.label.empty())
             continue;
-        std::string name = line.substr(0, end);
-        if (line.compare(end, 6, ": DFB ") == 0)
-            sizes[name] = 1;
-        else if (line.compare(end, 5, ": DW ") == 0)
-            sizes[name] = 2;
-        else if (line.compare(end, 5, ": DD ") == 0)
-            sizes[name] = 4;
-        else if (line.compare(end, 4, " DS ") == 0)
-            sizes[name] = strtoul(line.c_str() + end + 4, nullptr, 10);
+        std::string directive = upperCase(line.operation);
+        long long count = 0;
+        if (directive == "DS" && parseInteger(line.operand, count))
+            sizes[line.label] = static_cast<unsigned long>(count);
+        else
+            sizes[line.label] = directive == "DW" ? 2 : directive == "DD" ? 4 : 1;
     }
     // Compiled with -V, the same names are equates to their RAM addresses.
-    for (const std::string& line : lines(readFile(asmPath, EXIT_COMPILE))) {
-        size_t end = line.find(" EQU ");
+    for (const SourceLine& line : readProgram(asmPath, EXIT_COMPILE)) {
         unsigned first;
-        if (end == std::string::npos || !hexAt(line, end + 5, first) || !sizes.count(line.substr(0, end)))
+        if (line.kind != LINE_EQUATE || !sizes.count(line.label) || !address(line.operand, first))
             continue;
-        std::string name = line.substr(0, end);
-        unsigned long last = first + std::max(sizes[name], 1ul) - 1;
+        unsigned long last = first + std::max(sizes[line.label], 1ul) - 1;
         if (first <= 0x01FF && last >= 0x0100)
-            fail(EXIT_BUILD, "the variable {} (${:04X}-${:04X}) overlaps the stack page $0100-$01FF", name,
+            fail(EXIT_BUILD, "the variable {} (${:04X}-${:04X}) overlaps the stack page $0100-$01FF", line.label,
                  first, last);
         if (first < options.ramStart || last > options.ramEnd)
-            fail(EXIT_BUILD, "the variable {} (${:04X}-${:04X}) lies outside the RAM ${:04X}-${:04X}", name,
+            fail(EXIT_BUILD, "the variable {} (${:04X}-${:04X}) lies outside the RAM ${:04X}-${:04X}", line.label,
                  first, last, options.ramStart, options.ramEnd);
     }
 }
