@@ -45,7 +45,7 @@ void onSignal(int signalNumber)
     if (workPath[0]) {
         static const char* const names[] = {
             "program.i", "program.asm", "sizes.asm", "program.opt.asm", "program.s", "unit.s",
-            "unit.o", "link.cfg", "program.map", "program.labels", "program.bin", "sim.out",
+            "unit.o", "program.map", "program.labels", "program.bin", "sim.out",
         };
         char path[PATH_MAX + 32];
         for (const char* name : names) {
