@@ -1,5 +1,7 @@
 # make run   builds the compiler and runs a bundled example on the 6502 simulator
 # make test  installs what the tests need, builds with sanitizers, runs every test
+# make install PREFIX=DIR  installs the programs, runtime and manual pages (/usr/local)
+# make package  builds the Debian package build/quarn_VERSION_ARCH.deb
 # make bench release build, benchmarks against a peer compiler (see bench/)
 # make difftest  random programs compiled by Quarn in every mode and by cc65,
 #                run on sim65 and compared (DIFF_COUNT programs from SEED on)
@@ -7,8 +9,9 @@
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 600
+PREFIX ?= /usr/local
 
-.PHONY: all run test build build-test bench fuzz difftest clean
+.PHONY: all run test build build-test bench fuzz difftest install package clean
 
 all: build
 
@@ -23,7 +26,13 @@ build-test:
 run:
 	tools/install-deps
 	$(MAKE) build
-	tools/quarn-run examples/sieve.c
+	build/quarn-cc --run examples/sieve.c
+
+install: build
+	cmake --install build --prefix $(PREFIX)
+
+package: build
+	cd build && cpack
 
 test:
 	tools/install-deps

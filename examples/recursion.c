@@ -1,6 +1,6 @@
 // Recursion through the hardware stack: Fibonacci numbers the slow way and
 // Euclid's algorithm. Returns fib(13) = 233 when gcd(1071, 462) is 21.
-// Run it with: tools/quarn-run examples/recursion.c
+// Run it with: build/quarn-cc --run examples/recursion.c
 
 int fib(int n)
 {

@@ -1,7 +1,7 @@
 // Memory-mapped output: writes HELLO and the decimal digits of 40321 to a
 // 40-column text screen at $0400 through outp, then reads the screen back
 // with inp. Returns the low byte of the sum of the eleven characters written.
-// Run it with: tools/quarn-run examples/screen.c
+// Run it with: build/quarn-cc --run examples/screen.c
 
 int column;
 

@@ -1,6 +1,8 @@
 // Sieve of Eratosthenes: counts the primes below 1000 (there are 168).
-// Run it with: tools/quarn-run examples/sieve.c
+// Run it with: build/quarn-cc --run examples/sieve.c
 
+// The constants 0 and 1 are ints: char(...) stores them into a char element
+// without a note about the narrower type.
 char composite[1000];
 
 int main()
@@ -11,7 +13,7 @@ int main()
 
     i = 0;
     while (i < 1000) {
-        composite[i] = 0;
+        composite[i] = char(0);
         i = i + 1;
     }
     count = 0;
@@ -24,7 +26,7 @@ int main()
             if (i < 32) {
                 j = i * i;
                 while (j < 1000) {
-                    composite[j] = 1;
+                    composite[j] = char(1);
                     j = j + i;
                 }
             }

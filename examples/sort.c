@@ -1,7 +1,7 @@
 // Insertion sort of 100 pseudo-random ints, then a check of the order.
 // Returns 255 when the array is out of order, else the low byte of the
 // median pair's sum (data[49] + data[50]).
-// Run it with: tools/quarn-run examples/sort.c
+// Run it with: build/quarn-cc --run examples/sort.c
 
 int data[100];
 

@@ -4,7 +4,8 @@
 ;
 ; It runs the program from its origin, so the program's own start code (the
 ; optional stack set-up and the jump to ZMAIN) runs as written; when ZMAIN
-; returns it leaves the simulator with the low byte of BX as exit status.
+; returns it writes BX to standard output and leaves the simulator with the
+; low byte of BX as exit status (sim65-exit.inc).
 ; Assembled with -D QUARN_STACK=address when the program was compiled with
 ; -S: the program's TXS then drops whatever was on the stack, so the return
 ; address is stored where RTS will find it above that stack pointer instead.
@@ -12,8 +13,6 @@
 .reloc
 .import __MAIN_START__
 
-; The simulator's exit hook: jumping there ends the run with A as status.
-SIM65_EXIT = $FFF9
 ; The BRK/IRQ vector.
 BRK_VECTOR = $FFFE
 
@@ -21,7 +20,7 @@ BRK_VECTOR = $FFFE
         .byte "sim65"           ; signature
         .byte 2                 ; header version
         .byte 0                 ; CPU: 6502
-        .byte 0                 ; parameter stack pointer (no C library here)
+        .byte <(DIVISOR_PRODUCT+2) ; parameter stack pointer (sim65-exit.inc)
         .word __MAIN_START__    ; load address: the program's origin
         .word q_start           ; reset address
 
@@ -46,7 +45,6 @@ q_start:
         jsr q_origin
 .endif
 q_return:
-        lda BL
-        jmp SIM65_EXIT
+.include "sim65-exit.inc"
 q_brk:
         .byte $02               ; no such instruction: the simulator stops here

@@ -14,6 +14,15 @@ extern const char* inputName;
 extern long inputLine;
 // Set once any input line could not be translated.
 extern bool bridgeFailed;
+// --relocatable: the first ORG only names the origin (q_origin) and asserts
+// it; the linker places the code there, and the assembler never meets an
+// address beyond $FFFF in a program too large for its memory.
+extern bool relocatableOrigin;
+// --ram-variables (implies --relocatable): every variable the compiler writes
+// in the code, NAME: DFB|DW|DD value or NAME DS count in column 1, goes to
+// the segment DATA (with a value) or BSS (without) instead, for a program in
+// ROM whose start-up copies and clears them in the RAM.
+extern bool ramVariables;
 
 // Writes one template with its arguments to bridgeOutput.
 void emit(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -94,11 +94,30 @@ void writeOrigin(const std::string& argument)
     std::string address = renameSymbols(argument);
     defineTemporaries();
     emit(".assert * = %s, error, \"the program must be linked at its ORG address\"\n", address.c_str());
+    if (relocatableOrigin && !originSeen) {
+        originSeen = true;
+        emit("q_origin:");
+        return;
+    }
     emit(".org %s", address.c_str());
     if (!originSeen) {
         originSeen = true;
         emit("\nq_origin:");
     }
+}
+
+// With --ram-variables, the segment of a variable written in the code: DATA
+// for NAME: DFB|DW|DD value, BSS for NAME DS count; nullptr for any other line.
+const char* variableSegment(const SourceLine& line)
+{
+    if (!ramVariables || line.kind != LINE_DATA || line.label.empty() || !line.error.empty())
+        return nullptr;
+    std::string directive = upperCase(line.operation);
+    if (line.labelColon && (directive == "DFB" || directive == "DW" || directive == "DD"))
+        return "DATA";
+    if (!line.labelColon && directive == "DS")
+        return "BSS";
+    return nullptr;
 }
 
 // The operation of a line that the reader accepted: an instruction, a
@@ -147,6 +166,13 @@ void translateLine(const std::string& text)
     }
     if (!line.label.empty())
         definedNames.insert(line.label);
+    if (const char* segment = variableSegment(line)) {
+        emit(".segment \"%s\"\n%s:", segment, symbolName(line.label).c_str());
+        writeData(upperCase(line.operation), line.operand);
+        endLine(line.hasComment, line.comment);
+        emit(".segment \"CODE\"\n");
+        return;
+    }
     if (line.kind == LINE_EQUATE && !line.label.empty() && !line.labelColon) {
         // NAME EQU value: written only when it has a value.
         if (line.error.empty())

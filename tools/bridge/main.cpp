@@ -1,8 +1,9 @@
-// quarn-bridge [-o out.s] input.asm...: translates the compiler's assembly
-// dialect into ca65 source. Several inputs are translated one after the other
-// into one output, as one program (the runner appends the runtime routines to
-// a compiled program this way). Exit status 0, or 1 when an input could not be
-// read or a line could not be translated.
+// quarn-bridge [--relocatable] [--ram-variables] [-o out.s] input.asm...:
+// translates the compiler's assembly dialect into ca65 source. Several inputs
+// are translated one after the other into one output, as one program (the
+// driver appends the runtime routines to a compiled program this way). Exit
+// status 0, or 1 when an input could not be read or a line could not be
+// translated. The two options are described in bridge.h.
 #include <cstdarg>
 #include <cstring>
 
@@ -12,6 +13,8 @@ FILE* bridgeOutput;
 const char* inputName = "";
 long inputLine = 0;
 bool bridgeFailed = false;
+bool relocatableOrigin = false;
+bool ramVariables = false;
 
 // Inputs accepted in one run.
 constexpr int MAX_INPUTS = 64;
@@ -71,7 +74,9 @@ static void translateFile(const char* name)
 
 static int usage()
 {
-    fprintf(stderr, "usage: quarn-bridge [-o output.s] input.asm...\n");
+    fprintf(stderr, "usage: quarn-bridge [-o output.s] input.asm...\n"
+                    "  --relocatable    the linker places the code at its ORG address\n"
+                    "  --ram-variables  variables to the segments DATA and BSS (a program in ROM)\n");
     return 1;
 }
 
@@ -85,6 +90,11 @@ int main(int argc, char** argv)
             if (i + 1 >= argc)
                 return usage();
             outputName = argv[++i];
+        } else if (strcmp(argv[i], "--relocatable") == 0) {
+            relocatableOrigin = true;
+        } else if (strcmp(argv[i], "--ram-variables") == 0) {
+            ramVariables = true;
+            relocatableOrigin = true;
         } else if (argv[i][0] == '-' && argv[i][1] != '\0') {
             return usage();
         } else {

@@ -13,8 +13,13 @@ namespace {
 // lower-case letter never clashes with one of them.
 const char* const RENAME_PREFIX = "q_";
 
-// The register names of operands; ca65 reads them as registers anywhere.
-bool isRegisterName(const std::string& upper) { return upper == "A" || upper == "X" || upper == "Y"; }
+// The register names of operands, which ca65 reads as registers anywhere, and
+// Z and F, which before a colon are its address-size prefixes (a global z is
+// defined as Z: when it moves to the RAM).
+bool isRegisterName(const std::string& upper)
+{
+    return upper == "A" || upper == "X" || upper == "Y" || upper == "Z" || upper == "F";
+}
 
 // A ca65 immediate operand selecting one byte of a 16-bit value.
 std::string selectByte(char ca65Selector, const std::string& expression)

@@ -3,7 +3,6 @@ differential test and the reducer share."""
 import os
 import re
 import subprocess
-import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 REPO = os.path.dirname(os.path.dirname(HERE))
@@ -40,7 +39,7 @@ def run_cc65(work, source, optimise, limit=CYCLE_LIMIT):
 
 def run_quarn(work, source, build, mode, limit=CYCLE_LIMIT):
     env = dict(os.environ, QUARN_BUILD_DIR=build)
-    status, out, err = run([sys.executable, QUARN_RUN, '--limit', str(limit), source]
+    status, out, err = run([QUARN_RUN, '--limit', str(limit), source]
                            + mode.split(), env=env)
     found = re.search(r'^result: (\d+)$', out, re.MULTILINE)
     if status != 0 or found is None:
