@@ -43,7 +43,7 @@ void chainParameters(int32_t function, int32_t first, int32_t last, TypeCode typ
 uint32_t placeParameters(int32_t first, int32_t last, TypeCode type, uint32_t offset)
 {
     for (int32_t index = first; index <= last; ++index) {
-        emit("%s EQU $%04X\n", assemblerName(index), offset & 0xFFFF);
+        emit("{} EQU ${:04X}\n", assemblerName(index), offset & 0xFFFF);
         symbolAt(index).address = offset & 0xFFFF;
         offset += parameterBytes(type);
     }
@@ -115,7 +115,7 @@ void compileFileLevelDeclaration()
         symbolTable.declarationMode = 0;
         match(ASSIGN);
         evaluateInitializer(first);
-        emit("\n%c DSEG\n", '*');
+        emit("\n* DSEG\n");
         elementCount = 1;
         last = newestEntry();
         match(SEMICOLON);
@@ -185,11 +185,11 @@ void compileFunctionDefinition(int32_t function)
     int32_t size = compileLocalDeclarations(FRAME, 0);
     symbolTable.declarationMode = 0;
 
-    emit("%c \nZ%s EQU *\n", '*', assemblerName(function));
+    emit("* \nZ{} EQU *\n", assemblerName(function));
     emit(" TXA\n PHA\n TSX\n");
     int32_t frame = (size + 1) & 0xFFFE;
     if (frame != 0)
-        emit(" STX BP\n TSX\n TXA\n SEC\n SBC #$%02X\n TAX\n TXS\n LDX BP\n", frame);
+        emit(" STX BP\n TSX\n TXA\n SEC\n SBC #${:02X}\n TAX\n TXS\n LDX BP\n", frame);
 
     if (currentToken != RBRACE) {
         compileStatement();

@@ -83,11 +83,11 @@ const ConstantTexts& constantTexts(int32_t value, bool decimal)
     if (texts.filled && texts.value == value && texts.decimal == decimal)
         return texts;
     if (decimal) {
-        formatText(texts.low, sizeof texts.low, "#>%d", value);
-        formatText(texts.high, sizeof texts.high, "#<%d", value);
+        formatText(texts.low, sizeof texts.low, "#>{}", value);
+        formatText(texts.high, sizeof texts.high, "#<{}", value);
     } else {
-        formatText(texts.low, sizeof texts.low, "#>$%04X", static_cast<unsigned>(value) & 0xFFFF);
-        formatText(texts.high, sizeof texts.high, "#<$%04X", static_cast<unsigned>(value) & 0xFFFF);
+        formatText(texts.low, sizeof texts.low, "#>${:04X}", static_cast<unsigned>(value) & 0xFFFF);
+        formatText(texts.high, sizeof texts.high, "#<${:04X}", static_cast<unsigned>(value) & 0xFFFF);
     }
     texts.lowLength = strlen(texts.low);
     texts.highLength = strlen(texts.high);
@@ -139,7 +139,7 @@ TypeCode convertValue(int32_t op, TypeCode type, int start)
     case BOOL_TO_CHAR: {
         const char* target = byteOperand(start, false);
         const char* source = byteOperand(start, false);
-        emit(" LDA %s\n AND #1\n STA %s\n", source, target);
+        emit(" LDA {}\n AND #1\n STA {}\n", source, target);
         return flags | 3;
     }
     case INT_TO_CHAR:
@@ -151,12 +151,12 @@ TypeCode convertValue(int32_t op, TypeCode type, int start)
         const char* high = wordOperand(start);
         const char* target = wordOperand(start);
         const char* source = wordOperand(start);
-        emit(" LDA %s\n AND #1\n STA %s\n LDA #0\n STA %s+1\n", source, target, high);
+        emit(" LDA {}\n AND #1\n STA {}\n LDA #0\n STA {}+1\n", source, target, high);
         return flags | 4;
     }
     case CHAR_TO_INT: {
         const char* high = byteOperand(start + 1, false);
-        emit(" LDA #0\n STA %s\n", high);
+        emit(" LDA #0\n STA {}\n", high);
         return flags | 4;
     }
     case LONG_TO_INT:
@@ -172,14 +172,14 @@ TypeCode convertValue(int32_t op, TypeCode type, int start)
         const char* high = wordOperand(start);
         const char* target = wordOperand(start);
         const char* source = wordOperand(start);
-        emit(" LDA %s\n AND #1\n STA %s\n LDA #0\n STA %s+1\n", source, target, high);
+        emit(" LDA {}\n AND #1\n STA {}\n LDA #0\n STA {}+1\n", source, target, high);
     } else if (op == CHAR_TO_LONG) {
         const char* high = byteOperand(start + 1, false);
-        emit(" LDA #0\n STA %s\n", high);
+        emit(" LDA #0\n STA {}\n", high);
     }
     const char* upperHigh = wordOperand(start + 2);
     const char* upper = wordOperand(start + 2);
-    emit(" LDA #0\n STA %s\n STA %s+1\n", upper, upperHigh);
+    emit(" LDA #0\n STA {}\n STA {}+1\n", upper, upperHigh);
     return flags | 5;
 }
 
@@ -242,13 +242,13 @@ TypeCode generateUnary(ExprNode* node)
     for (int k = 0; k < width; k++) {
         const char* operand = byteOperand(start + k, true);
         if (node->op == MINUS && k == 0)
-            emit(" LDA #0\n SEC\n SBC %s\n", operand);
+            emit(" LDA #0\n SEC\n SBC {}\n", operand);
         else if (node->op == MINUS)
-            emit(" LDA #0\n SBC %s\n", operand);
+            emit(" LDA #0\n SBC {}\n", operand);
         else
-            emit(" LDA %s\n EOR #$0FF\n", operand);
+            emit(" LDA {}\n EOR #$0FF\n", operand);
         const char* result = byteOperand(start + k, false);
-        emit(" STA %s\n", result);
+        emit(" STA {}\n", result);
     }
     if (node->op == BANG)
         return baseType(type);
@@ -307,21 +307,21 @@ void emitBytewise(int32_t op, int width, int left, int right)
         const char* second = byteOperand(right + k, true);
         const char* first = byteOperand(left + k, true);
         if (op == PLUS && k == 0)
-            emit(" LDA %s\n CLC\n ADC %s\n", first, second);
+            emit(" LDA {}\n CLC\n ADC {}\n", first, second);
         else if (op == PLUS)
-            emit(" LDA %s\n ADC %s\n", first, second);
+            emit(" LDA {}\n ADC {}\n", first, second);
         else if (op == MINUS && k == 0)
-            emit(" LDA %s\n SEC\n SBC %s\n", first, second);
+            emit(" LDA {}\n SEC\n SBC {}\n", first, second);
         else if (op == MINUS)
-            emit(" LDA %s\n SBC %s\n", first, second);
+            emit(" LDA {}\n SBC {}\n", first, second);
         else if (op == AMP || op == ANDAND)
-            emit(" LDA %s\n AND %s\n", first, second);
+            emit(" LDA {}\n AND {}\n", first, second);
         else if (op == BAR || op == OROR)
-            emit(" LDA %s\n ORA %s\n", first, second);
+            emit(" LDA {}\n ORA {}\n", first, second);
         else
-            emit(" LDA %s\n EOR %s\n", first, second);
+            emit(" LDA {}\n EOR {}\n", first, second);
         const char* result = byteOperand(left + k, false);
-        emit(" STA %s\n", result);
+        emit(" STA {}\n", result);
     }
 }
 
@@ -336,9 +336,9 @@ TypeCode generateLogical(ExprNode* node, TypeCode left, TypeCode right, int left
         const char* second = byteOperand(rightAt, false);
         const char* first = byteOperand(leftAt, false);
         if (node->op == ANDAND)
-            emit(" LDA %s\n AND %s\n STA %s\n", first, second, result);
+            emit(" LDA {}\n AND {}\n STA {}\n", first, second, result);
         else
-            emit(" LDA %s\n ORA %s\n STA %s\n", first, second, result);
+            emit(" LDA {}\n ORA {}\n STA {}\n", first, second, result);
     } else {
         if (node->op == ANDAND)
             reportWarning("applying boolean AND to non boolean value");
@@ -351,7 +351,7 @@ TypeCode generateLogical(ExprNode* node, TypeCode left, TypeCode right, int left
             const char* a3 = wordOperand(leftAt);
             const char* a2 = wordOperand(leftAt);
             const char* a1 = wordOperand(leftAt);
-            emit(" LDA %s\n ORA %s+1\n ORA %s+2\n ORA %s+3\n STA %s\n", a1, a2, a3, a4, a5);
+            emit(" LDA {}\n ORA {}+1\n ORA {}+2\n ORA {}+3\n STA {}\n", a1, a2, a3, a4, a5);
         }
     }
     tempCounter = leftAt + 2;
@@ -480,7 +480,7 @@ void readThroughPointer(int width, int start, int scratch)
     if (width == 1) {
         const char* target = byteOperand(start, false);
         const char* pointer = wordOperand(start);
-        emit(" LDY #0\n LDA (%s),Y\n STA %s\n", pointer, target);
+        emit(" LDY #0\n LDA ({}),Y\n STA {}\n", pointer, target);
         tempCounter = start + 2;
         return;
     }
@@ -491,7 +491,7 @@ void readThroughPointer(int width, int start, int scratch)
         const char* a3 = wordOperand(start);
         const char* a2 = byteOperand(scratch, false);
         const char* a1 = wordOperand(start);
-        emit(" LDY #0\n LDA (%s),Y\n STA %s\n INY\n LDA (%s),Y\n STA %s+1\n LDA %s\n STA %s\n",
+        emit(" LDY #0\n LDA ({}),Y\n STA {}\n INY\n LDA ({}),Y\n STA {}+1\n LDA {}\n STA {}\n",
              a1, a2, a3, a4, a5, a6);
         tempCounter = start + 2;
         return;
@@ -514,8 +514,8 @@ void readThroughPointer(int width, int start, int scratch)
     const char* a3 = wordOperand(copy);
     const char* a2 = wordOperand(start);
     const char* a1 = wordOperand(start);
-    emit(" LDY %s\n LDA %s+1\n STY %s\n STA %s+1\n LDY #0\n LDA (%s),Y\n STA %s\n INY\n"
-         " LDA (%s),Y\n STA %s+1\n INY\n LDA (%s),Y\n STA %s+2\n INY\n LDA (%s),Y\n STA %s+3\n",
+    emit(" LDY {}\n LDA {}+1\n STY {}\n STA {}+1\n LDY #0\n LDA ({}),Y\n STA {}\n INY\n"
+         " LDA ({}),Y\n STA {}+1\n INY\n LDA ({}),Y\n STA {}+2\n INY\n LDA ({}),Y\n STA {}+3\n",
          a1, a2, a3, a4, a5, a6, a7, a8, a9, a10, a11, a12);
 }
 

@@ -40,20 +40,20 @@ int scalarTexts(TypeCode type, const char* name, ScalarTexts& texts)
     else
         return 0;
     if (type & FRAME) {
-        formatText(texts[0], VARIABLE_TEXT_SIZE, "$0100+%s,X", name);
+        formatText(texts[0], VARIABLE_TEXT_SIZE, "$0100+{},X", name);
         if (count > 1)
-            formatText(texts[1], VARIABLE_TEXT_SIZE, "$0101+%s,X", name);
+            formatText(texts[1], VARIABLE_TEXT_SIZE, "$0101+{},X", name);
         if (count > 2) {
-            formatText(texts[2], VARIABLE_TEXT_SIZE, "$0102+%s,X", name);
-            formatText(texts[3], VARIABLE_TEXT_SIZE, "$0103+%s,X", name);
+            formatText(texts[2], VARIABLE_TEXT_SIZE, "$0102+{},X", name);
+            formatText(texts[3], VARIABLE_TEXT_SIZE, "$0103+{},X", name);
         }
     } else {
-        formatText(texts[0], VARIABLE_TEXT_SIZE, "%s", name);
+        formatText(texts[0], VARIABLE_TEXT_SIZE, "{}", name);
         if (count > 1)
-            formatText(texts[1], VARIABLE_TEXT_SIZE, "%s+1", name);
+            formatText(texts[1], VARIABLE_TEXT_SIZE, "{}+1", name);
         if (count > 2) {
-            formatText(texts[2], VARIABLE_TEXT_SIZE, "%s+2", name);
-            formatText(texts[3], VARIABLE_TEXT_SIZE, "%s+3", name);
+            formatText(texts[2], VARIABLE_TEXT_SIZE, "{}+2", name);
+            formatText(texts[3], VARIABLE_TEXT_SIZE, "{}+3", name);
         }
     }
     return count;
@@ -220,7 +220,7 @@ void compileFrameArray(const char* name)
     releaseRegister(tc);
     const char* a4 = wordOperand(tc);
     const char* a2 = wordOperand(tc);
-    emit(" TXA\n CLC\n ADC #>%s\n STA %s\n LDA #<$0100\n ADC #<%s+1\n STA %s+1\n",
+    emit(" TXA\n CLC\n ADC #>{}\n STA {}\n LDA #<$0100\n ADC #<{}+1\n STA {}+1\n",
          name, a2, name, a4);
     pushSlot(2);
 }
@@ -231,7 +231,7 @@ void compileGlobalArray(const char* name)
     releaseRegister(tc);
     const char* a4 = wordOperand(tc);
     const char* a3 = wordOperand(tc);
-    emit(" LDY #>%s\n LDA #<%s\n STY %s\n STA %s+1\n", name, name, a3, a4);
+    emit(" LDY #>{}\n LDA #<{}\n STY {}\n STA {}+1\n", name, name, a3, a4);
     pushSlot(2);
 }
 
@@ -241,7 +241,7 @@ void frameElementAddress(const char* name, int32_t k, int tc)
 {
     const char* a6 = wordOperand(tc);
     const char* a3 = wordOperand(tc);
-    emit(" TXA\n CLC\n ADC #>%s+%d\n STA %s\n LDA #<$0100\n ADC #<%s+%d\n STA %s+1\n",
+    emit(" TXA\n CLC\n ADC #>{}+{}\n STA {}\n LDA #<$0100\n ADC #<{}+{}\n STA {}+1\n",
          name, k, a3, name, k, a6);
 }
 
@@ -262,7 +262,7 @@ void compileConstantElement(TypeCode type, const char* name, int size, int32_t k
         const char* a7 = wordOperand(tc);
         const char* a6 = wordOperand(tc);
         const char* a5 = wordOperand(tc);
-        emit(" LDY #>%s+%d\n LDA #<%s+%d\n STY %s\n STA %s+1\n LDY #0\n LDA (%s),Y\n STA %s\n",
+        emit(" LDY #>{}+{}\n LDA #<{}+{}\n STY {}\n STA {}+1\n LDY #0\n LDA ({}),Y\n STA {}\n",
              name, k, name, k, a5, a6, a7, a8);
         tempCounter = tc + 2;
     } else if (size == 2) {
@@ -274,8 +274,8 @@ void compileConstantElement(TypeCode type, const char* name, int size, int32_t k
         const char* a7 = wordOperand(tc);
         const char* a6 = wordOperand(tc);
         const char* a5 = wordOperand(tc);
-        emit(" LDY #>%s+%d\n LDA #<%s+%d\n STY %s\n STA %s+1\n LDY #0\n LDA (%s),Y\n STA %s\n"
-             " INY\n LDA (%s),Y\n STA %s+1\n LDA %s\n STA %s\n",
+        emit(" LDY #>{}+{}\n LDA #<{}+{}\n STY {}\n STA {}+1\n LDY #0\n LDA ({}),Y\n STA {}\n"
+             " INY\n LDA ({}),Y\n STA {}+1\n LDA {}\n STA {}\n",
              name, k, name, k, a5, a6, a7, a8, a9, a10, a11, a12);
         tempCounter = tc + 2;
     } else {
@@ -290,9 +290,9 @@ void compileConstantElement(TypeCode type, const char* name, int size, int32_t k
         const char* a7 = wordOperand(tc + 4);
         const char* a6 = wordOperand(tc + 4);
         const char* a5 = wordOperand(tc + 4);
-        emit(" LDY #>%s+%d\n LDA #<%s+%d\n STY %s\n STA %s+1\n LDY #0\n LDA (%s),Y\n STA %s\n"
-             " INY\n LDA (%s),Y\n STA %s+1\n INY\n LDA (%s),Y\n STA %s+2\n INY\n LDA (%s),Y\n"
-             " STA %s+3\n",
+        emit(" LDY #>{}+{}\n LDA #<{}+{}\n STY {}\n STA {}+1\n LDY #0\n LDA ({}),Y\n STA {}\n"
+             " INY\n LDA ({}),Y\n STA {}+1\n INY\n LDA ({}),Y\n STA {}+2\n INY\n LDA ({}),Y\n"
+             " STA {}+3\n",
              name, k, name, k, a5, a6, a7, a8, a9, a10, a11, a12, a13, a14);
     }
 }
@@ -305,12 +305,12 @@ void compileComputedElement(TypeCode type, const char* name, int size, ExprNode*
     if (type & FRAME) {
         const char* a4 = wordOperand(tc);
         const char* a2 = wordOperand(tc);
-        emit(" TXA\n CLC\n ADC #>%s\n STA %s\n LDA #<$0100\n ADC #<%s\n STA %s+1\n",
+        emit(" TXA\n CLC\n ADC #>{}\n STA {}\n LDA #<$0100\n ADC #<{}\n STA {}+1\n",
              name, a2, name, a4);
     } else {
         const char* a4 = wordOperand(tc);
         const char* a3 = wordOperand(tc);
-        emit(" LDY #>%s\n LDA #<%s\n STY %s\n STA %s+1\n", name, name, a3, a4);
+        emit(" LDY #>{}\n LDA #<{}\n STY {}\n STA {}+1\n", name, name, a3, a4);
     }
     pushSlot(2);
     if (index == nullptr)
@@ -323,24 +323,24 @@ void compileComputedElement(TypeCode type, const char* name, int size, ExprNode*
     if (size == 2) {
         const char* a2 = wordOperand(tc + 2);
         const char* a1 = wordOperand(tc + 2);
-        emit(" ASL %s\n ROL %s+1\n", a1, a2);
+        emit(" ASL {}\n ROL {}+1\n", a1, a2);
     } else if (size == 4) {
         const char* a4 = wordOperand(tc + 2);
         const char* a3 = wordOperand(tc + 2);
         const char* a2 = wordOperand(tc + 2);
         const char* a1 = wordOperand(tc + 2);
-        emit(" ASL %s\n ROL %s+1\n ASL %s\n ROL %s+1\n", a1, a2, a3, a4);
+        emit(" ASL {}\n ROL {}+1\n ASL {}\n ROL {}+1\n", a1, a2, a3, a4);
     }
     const char* indexLow = byteOperand(tc + 2, false);
     const char* addressLow = byteOperand(tc, false);
-    emit(" LDA %s\n CLC\n ADC %s\n", addressLow, indexLow);
+    emit(" LDA {}\n CLC\n ADC {}\n", addressLow, indexLow);
     const char* sumLow = byteOperand(tc, false);
-    emit(" STA %s\n", sumLow);
+    emit(" STA {}\n", sumLow);
     const char* indexHigh = byteOperand(tc + 3, false);
     const char* addressHigh = byteOperand(tc + 1, false);
-    emit(" LDA %s\n ADC %s\n", addressHigh, indexHigh);
+    emit(" LDA {}\n ADC {}\n", addressHigh, indexHigh);
     const char* sumHigh = byteOperand(tc + 1, false);
-    emit(" STA %s\n", sumHigh);
+    emit(" STA {}\n", sumHigh);
     readThroughPointer(size, tc, tc + 2);
 }
 

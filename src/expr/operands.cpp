@@ -64,7 +64,7 @@ void clearBinding(int index)
 // Writes the pending value of a bound byte into its register and unbinds it.
 void loadBinding(int index)
 {
-    emit(" LDA %s\n STA %s\n", boundText[index], byteRegisterNames[index]);
+    emit(" LDA {}\n STA {}\n", boundText[index], byteRegisterNames[index]);
     clearBinding(index);
 }
 
@@ -74,7 +74,7 @@ const char* byteName(int number)
     if (number < FIRST_NUMBERED_NAME)
         return byteRegisterNames[number - REGISTER_BASE];
     char* text = nextRingBuffer();
-    formatText(text, OPERAND_TEXT_SIZE, "R%02XH", number);
+    formatText(text, OPERAND_TEXT_SIZE, "R{:02X}H", number);
     return text;
 }
 
@@ -100,7 +100,7 @@ void bindRegister(int number, const char* text, size_t length)
     if (length >= BOUND_TEXT_SIZE)
         fatalError("error: name too long");
     int index = number - REGISTER_BASE;
-    copyBytes(boundText[index], text, length + 1);  // the NUL too
+    memcpy(boundText[index], text, length + 1);  // the NUL too
     boundBytes |= static_cast<uint16_t>(1u << index);
 }
 
@@ -135,7 +135,7 @@ const char* wordOperand(int number)
     if (number < FIRST_NUMBERED_NAME - 1)
         return wordRegisterNames[index / 2];
     char* text = nextRingBuffer();
-    formatText(text, OPERAND_TEXT_SIZE, "R%02XH", number);
+    formatText(text, OPERAND_TEXT_SIZE, "R{:02X}H", number);
     return text;
 }
 

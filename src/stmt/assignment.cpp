@@ -27,10 +27,10 @@ void loadAddress(int32_t symbol)
 {
     const char* name = keptAssemblerName(symbol);
     if (symbolAt(symbol).type & FRAME)
-        emit(" LDY #>$0100+%s\n LDA #<$0100+%s\n STY BX\n STA BX+1\n TXA\n CLC\n ADC BX\n STA BX\n LDA #0\n ADC BX+1\n STA BX+1\n",
+        emit(" LDY #>$0100+{}\n LDA #<$0100+{}\n STY BX\n STA BX+1\n TXA\n CLC\n ADC BX\n STA BX\n LDA #0\n ADC BX+1\n STA BX+1\n",
              name, name);
     else
-        emit(" LDY #>%s\n LDA #<%s\n STY BX\n STA BX+1\n", name, name);
+        emit(" LDY #>{}\n LDA #<{}\n STY BX\n STA BX+1\n", name, name);
     tempCounter += 2;
 }
 
@@ -106,19 +106,19 @@ void storeValue(int width)
 {
     if (width == 1) {
         const char* low = byteOperand(tempCounter - 2, false);
-        emit(" LDA %s\n LDY #0\n STA (BX),Y\n", low);
+        emit(" LDA {}\n LDY #0\n STA (BX),Y\n", low);
         tempCounter -= 4;
     } else if (width == 2) {
         const char* high = byteOperand(tempCounter - 1, false);
         const char* low = byteOperand(tempCounter - 2, false);
-        emit(" LDA %s\n LDY #0\n STA (BX),Y\n LDA %s\n INY\n STA (BX),Y\n", low, high);
+        emit(" LDA {}\n LDY #0\n STA (BX),Y\n LDA {}\n INY\n STA (BX),Y\n", low, high);
         tempCounter -= 4;
     } else {
         const char* byte3 = byteOperand(tempCounter - 1, false);
         const char* byte2 = byteOperand(tempCounter - 2, false);
         const char* byte1 = byteOperand(tempCounter - 3, false);
         const char* byte0 = byteOperand(tempCounter - 4, false);
-        emit(" LDA %s\n LDY #0\n STA (BX),Y\n LDA %s\n INY\n STA (BX),Y\n LDA %s\n INY\n STA (BX),Y\n LDA %s\n INY\n STA (BX),Y\n",
+        emit(" LDA {}\n LDY #0\n STA (BX),Y\n LDA {}\n INY\n STA (BX),Y\n LDA {}\n INY\n STA (BX),Y\n LDA {}\n INY\n STA (BX),Y\n",
              byte0, byte1, byte2, byte3);
         tempCounter -= 2;
         tempCounter -= 4;
@@ -177,29 +177,29 @@ void assignElement(int32_t symbol, ExprNode* root)
     int indexBase = baseType(indexType);
     if ((indexBase == 1 || indexBase == 3) && (indexType & POINTER_OR_ARRAY) == 0) {
         const char* indexHigh = byteOperand(tempCounter - 1, false);
-        emit(" LDA #0\n STA %s\n", indexHigh);
+        emit(" LDA #0\n STA {}\n", indexHigh);
     }
 
     // The index in CX becomes a byte offset.
     if (size == 2) {
         const char* index = wordOperand(tempCounter - 2);
-        emit(" ASL %s\n ROL %s+1\n", index, index);
+        emit(" ASL {}\n ROL {}+1\n", index, index);
     } else if (size == 4) {
         const char* index = wordOperand(tempCounter - 2);
-        emit(" ASL %s\n ROL %s+1\n ASL %s\n ROL %s+1\n", index, index, index, index);
+        emit(" ASL {}\n ROL {}+1\n ASL {}\n ROL {}+1\n", index, index, index, index);
     }
 
     // BX += CX: BX now holds the element's address.
     const char* indexLow = byteOperand(tempCounter - 2, false);
     const char* addressLow = byteOperand(tempCounter - 4, false);
-    emit(" LDA %s\n CLC\n ADC %s\n", addressLow, indexLow);
+    emit(" LDA {}\n CLC\n ADC {}\n", addressLow, indexLow);
     const char* sumLow = byteOperand(tempCounter - 4, false);
-    emit(" STA %s\n", sumLow);
+    emit(" STA {}\n", sumLow);
     const char* indexHigh = byteOperand(tempCounter - 1, false);
     const char* addressHigh = byteOperand(tempCounter - 3, false);
-    emit(" LDA %s\n ADC %s\n", addressHigh, indexHigh);
+    emit(" LDA {}\n ADC {}\n", addressHigh, indexHigh);
     const char* sumHigh = byteOperand(tempCounter - 3, false);
-    emit(" STA %s\n", sumHigh);
+    emit(" STA {}\n", sumHigh);
     tempCounter -= 2;
 
     match(ASSIGN);
