@@ -109,13 +109,13 @@ void compileCall(int32_t symbol, ExprNode* list)
     }
 
     if (list->op == RPAREN) {
-        const char* name = keptAssemblerName(symbol);
+        const char* name = assemblerName(symbol);
         emit(" JSR Z{}\n", name);
     } else {
         count = pushCellArgument(count, list);
         if (list->right != nullptr)
             count = pushArguments(count, list->right);
-        const char* name = keptAssemblerName(symbol);
+        const char* name = assemblerName(symbol);
         emit(" JSR Z{}\n STX BP\n TSX\n TXA\n CLC\n ADC #${:02X}\n TAX\n TXS\n LDX BP\n", name,
              count);
     }

@@ -59,51 +59,21 @@ void missingOperand(const ExprNode* child)
         fatalError("error: expected ID");
 }
 
-// The immediate texts of the low and high byte of a 16-bit value: decimal
-// texts inside the small range, else hexadecimal. The same values recur all
-// through a source, so the texts of each are kept in a table keyed by the
-// value and the form.
-constexpr uint32_t CONSTANT_TABLE_SIZE = 1024;  // a power of two
-
-struct ConstantTexts {
-    bool filled;
-    bool decimal;
-    int32_t value;
-    char low[CONSTANT_TEXT_SIZE];
-    char high[CONSTANT_TEXT_SIZE];
-    size_t lowLength;
-    size_t highLength;
-};
-ConstantTexts constantTable[CONSTANT_TABLE_SIZE];
-
-const ConstantTexts& constantTexts(int32_t value, bool decimal)
-{
-    uint32_t slot = ((static_cast<uint32_t>(value) * 2654435761u >> 22) ^ (decimal ? 1u : 0u)) & (CONSTANT_TABLE_SIZE - 1);
-    ConstantTexts& texts = constantTable[slot];
-    if (texts.filled && texts.value == value && texts.decimal == decimal)
-        return texts;
-    if (decimal) {
-        formatText(texts.low, sizeof texts.low, "#>{}", value);
-        formatText(texts.high, sizeof texts.high, "#<{}", value);
-    } else {
-        formatText(texts.low, sizeof texts.low, "#>${:04X}", static_cast<unsigned>(value) & 0xFFFF);
-        formatText(texts.high, sizeof texts.high, "#<${:04X}", static_cast<unsigned>(value) & 0xFFFF);
-    }
-    texts.lowLength = strlen(texts.low);
-    texts.highLength = strlen(texts.high);
-    texts.filled = true;
-    texts.value = value;
-    texts.decimal = decimal;
-    return texts;
-}
-
 // Binds register number and number + 1 to the low and high byte of a
-// 16-bit value.
+// 16-bit value: decimal texts inside the small range, else hexadecimal.
 void bindWord(int number, int32_t value, bool decimal)
 {
-    const ConstantTexts& texts = constantTexts(value, decimal);
-    bindRegister(number, texts.low, texts.lowLength);
-    bindRegister(number + 1, texts.high, texts.highLength);
+    char low[CONSTANT_TEXT_SIZE];
+    char high[CONSTANT_TEXT_SIZE];
+    if (decimal) {
+        formatText(low, sizeof low, FMT_COMPILE("#>{}"), value);
+        formatText(high, sizeof high, FMT_COMPILE("#<{}"), value);
+    } else {
+        formatText(low, sizeof low, FMT_COMPILE("#>${:04X}"), static_cast<unsigned>(value) & 0xFFFF);
+        formatText(high, sizeof high, FMT_COMPILE("#<${:04X}"), static_cast<unsigned>(value) & 0xFFFF);
+    }
+    bindRegister(number, low);
+    bindRegister(number + 1, high);
 }
 
 // Constants emit no code: their bytes are bound to immediate texts.
@@ -114,8 +84,9 @@ TypeCode generateConstant(const ExprNode* node)
     bool decimal = value >= DECIMAL_LOW && value <= DECIMAL_HIGH;
     if (node->op == CCONST) {
         pushSlot(2);
-        const ConstantTexts& texts = constantTexts(value, true);  // "#>%d" at any value
-        bindRegister(start, texts.low, texts.lowLength);
+        char text[CONSTANT_TEXT_SIZE];
+        formatText(text, sizeof text, FMT_COMPILE("#>{}"), value);  // decimal at any value
+        bindRegister(start, text);
         return 3;
     }
     if (node->op == ICONST) {

@@ -118,9 +118,6 @@ TypeCode generateShift(ExprNode* node);           // muldiv.cpp: <<, >>
 // compare.cpp: entered after both operands have been generated.
 TypeCode generateComparison(ExprNode* node, TypeCode leftType, TypeCode rightType);
 TypeCode compileIdentifier(int32_t symbol, ExprNode* postfix);  // identifier.cpp
-// assemblerName(symbol) from a per-symbol store (identifier.cpp); valid until
-// another symbol's texts are kept (the next use of an identifier).
-const char* keptAssemblerName(int32_t symbol);
 void compileCall(int32_t symbol, ExprNode* list);               // call.cpp
 int32_t pushArguments(int32_t count, ExprNode* cell);           // call.cpp
 // Saving live words around a call (call.cpp): push one word, pull it back

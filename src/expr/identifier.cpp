@@ -20,154 +20,6 @@ void pushSlot(int width)
     tempCounter += width;
 }
 
-// The operand texts of the bytes of a scalar variable, low byte first:
-// through X in the stack page for a frame variable, the assembler name
-// itself otherwise. Returns how many bytes (1, 2 or 4), 0 for a type that
-// has no size.
-constexpr int SCALAR_BYTES = 4;
-using ScalarTexts = char[SCALAR_BYTES][VARIABLE_TEXT_SIZE];
-
-int scalarTexts(TypeCode type, const char* name, ScalarTexts& texts)
-{
-    int base = baseType(type);
-    int count;
-    if ((base == 1 || base == 3) && (type & POINTER) == 0)
-        count = 1;
-    else if (base == 4 || (type & POINTER) != 0)
-        count = 2;
-    else if (base == 5 || base == 6)
-        count = 4;
-    else
-        return 0;
-    if (type & FRAME) {
-        formatText(texts[0], VARIABLE_TEXT_SIZE, "$0100+{},X", name);
-        if (count > 1)
-            formatText(texts[1], VARIABLE_TEXT_SIZE, "$0101+{},X", name);
-        if (count > 2) {
-            formatText(texts[2], VARIABLE_TEXT_SIZE, "$0102+{},X", name);
-            formatText(texts[3], VARIABLE_TEXT_SIZE, "$0103+{},X", name);
-        }
-    } else {
-        formatText(texts[0], VARIABLE_TEXT_SIZE, "{}", name);
-        if (count > 1)
-            formatText(texts[1], VARIABLE_TEXT_SIZE, "{}+1", name);
-        if (count > 2) {
-            formatText(texts[2], VARIABLE_TEXT_SIZE, "{}+2", name);
-            formatText(texts[3], VARIABLE_TEXT_SIZE, "{}+3", name);
-        }
-    }
-    return count;
-}
-
-// Pushes the slot of a scalar of count bytes and binds its bytes to texts,
-// of the given lengths.
-void bindScalar(int count, const char* const* texts, const size_t* lengths)
-{
-    int tc = tempCounter;
-    pushSlot(count == 4 ? 4 : 2);
-    for (int k = 0; k < count; k++)
-        bindRegister(tc + k, texts[k], lengths[k]);
-}
-
-// The operand texts of a scalar variable are the same at every use, and
-// building them (the assembler name, then each text) was a large part of
-// the compile time: they are kept per symbol slot, with the serial of the
-// entry they were built for and its type. An entry's name and owners never
-// change, and a slot taken by another symbol (or a table started afresh)
-// carries a new serial, so a slot's texts are used again only for the same
-// entry with the same type. Only symbols with at most one owner are kept
-// (every local has exactly one). The texts live in a store taken in order;
-// when it is full, all are dropped and built anew.
-constexpr int KEPT_TEXT_STORE_SIZE = 1 << 18;
-char keptTextStore[KEPT_TEXT_STORE_SIZE];
-int keptTextUsed;
-
-struct KeptScalar {
-    uint32_t serial;        // 0: nothing kept
-    TypeCode type;
-    int count;
-    int assemblerAt;        // the assembler name and the texts, in the store
-    int textAt[SCALAR_BYTES];
-    size_t textLength[SCALAR_BYTES];
-};
-KeptScalar keptScalars[SYMBOL_TABLE_SIZE];
-
-// The kept texts of symbol, or nullptr when there are none or they were
-// built for another entry or type.
-const KeptScalar* keptTextsOf(int32_t symbol)
-{
-    const KeptScalar& kept = keptScalars[symbol];
-    const SymbolEntry& entry = symbolAt(symbol);
-    if (kept.serial == 0 || kept.serial != entry.serial || kept.type != entry.type)
-        return nullptr;
-    return &kept;
-}
-
-// Copies text, of length characters, into the store; -1 when it is full.
-int keepText(const char* text, size_t length)
-{
-    if (static_cast<size_t>(keptTextUsed) + length + 1 > KEPT_TEXT_STORE_SIZE)
-        return -1;
-    int at = keptTextUsed;
-    memcpy(keptTextStore + at, text, length + 1);
-    keptTextUsed += static_cast<int>(length) + 1;
-    return at;
-}
-
-// Keeps the assembler name of symbol and the count texts of its bytes, of
-// the given lengths (none for an array or a function, or a scalar named
-// before its first read).
-void keepScalarTexts(int32_t symbol, const char* assembler, const char* const* texts,
-                     const size_t* lengths, int count)
-{
-    const SymbolEntry& entry = symbolAt(symbol);
-    KeptScalar& kept = keptScalars[symbol];
-    kept.serial = 0;
-    if (entry.owner != 0 && symbolAt(entry.owner).owner != 0)
-        return;
-    int at[1 + SCALAR_BYTES];
-    for (int attempt = 0; attempt < 2; attempt++) {
-        bool full = false;
-        at[0] = keepText(assembler, strlen(assembler));
-        for (int k = 0; k < count; k++)
-            at[1 + k] = keepText(texts[k], lengths[k]);
-        for (int k = 0; k < 1 + count; k++)
-            full = full || at[k] < 0;
-        if (!full)
-            break;
-        if (attempt == 1)
-            return;
-        for (KeptScalar& any : keptScalars)
-            any.serial = 0;
-        keptTextUsed = 0;
-    }
-    kept.type = entry.type;
-    kept.count = count;
-    kept.assemblerAt = at[0];
-    for (int k = 0; k < count; k++) {
-        kept.textAt[k] = at[1 + k];
-        kept.textLength[k] = lengths[k];
-    }
-    kept.serial = entry.serial;
-}
-
-}  // namespace
-
-// assemblerName(symbol), kept with the symbol's texts: building it anew at
-// each use of an array or call was a large part of the compile time. The
-// text stays valid until the texts of another symbol are kept.
-const char* keptAssemblerName(int32_t symbol)
-{
-    const KeptScalar* kept = keptTextsOf(symbol);
-    if (kept != nullptr)
-        return keptTextStore + kept->assemblerAt;
-    const char* name = assemblerName(symbol);
-    keepScalarTexts(symbol, name, nullptr, nullptr, 0);
-    return name;
-}
-
-namespace {
-
 // A constant symbol is an immediate operand: it is bound exactly as a
 // constant node of its width would be.
 TypeCode compileConstant(const SymbolEntry& entry)
@@ -187,30 +39,27 @@ TypeCode compileConstant(const SymbolEntry& entry)
     return type;
 }
 
-// A scalar variable: its bytes are bound to their operand texts, the kept
-// ones when they still match the symbol.
+// A scalar variable: its bytes are bound to their operand texts, low byte
+// first: $0100+NAME,X, $0101+NAME,X, ... through X in the stack page for a
+// frame variable, NAME, NAME+1, ... otherwise.
 void compileScalar(int32_t symbol, TypeCode type)
 {
-    const char* texts[SCALAR_BYTES];
-    size_t lengths[SCALAR_BYTES];
-    const KeptScalar* kept = keptTextsOf(symbol);
-    if (kept != nullptr && kept->count != 0) {
-        for (int k = 0; k < kept->count; k++)
-            texts[k] = keptTextStore + kept->textAt[k];
-        bindScalar(kept->count, texts, kept->textLength);
-        return;
-    }
     const char* name = assemblerName(symbol);
-    ScalarTexts built;
-    int count = scalarTexts(type, name, built);
+    int count = sizeClass(type);
     if (count == 0)
         fatalError("error: undefined type");
+    int tc = tempCounter;
+    pushSlot(count == 4 ? 4 : 2);
+    char text[VARIABLE_TEXT_SIZE];
     for (int k = 0; k < count; k++) {
-        texts[k] = built[k];
-        lengths[k] = strlen(built[k]);
+        if (type & FRAME)
+            formatText(text, sizeof text, FMT_COMPILE("${:04X}+{},X"), 0x0100 + k, name);
+        else if (k == 0)
+            formatText(text, sizeof text, FMT_COMPILE("{}"), name);
+        else
+            formatText(text, sizeof text, FMT_COMPILE("{}+{}"), name, k);
+        bindRegister(tc + k, text);
     }
-    bindScalar(count, texts, lengths);
-    keepScalarTexts(symbol, name, texts, lengths, count);
 }
 
 // The address of a frame array: through X in the stack page.
@@ -405,7 +254,7 @@ TypeCode compileIdentifier(int32_t symbol, ExprNode* postfix)
         compileScalar(symbol, type);
         return type;
     }
-    const char* name = keptAssemblerName(symbol);
+    const char* name = assemblerName(symbol);
     if (element) {
         // assemblerName hands out a buffer that later lookups reuse, and the
         // index expression may name other symbols.

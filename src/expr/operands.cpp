@@ -74,7 +74,7 @@ const char* byteName(int number)
     if (number < FIRST_NUMBERED_NAME)
         return byteRegisterNames[number - REGISTER_BASE];
     char* text = nextRingBuffer();
-    formatText(text, OPERAND_TEXT_SIZE, "R{:02X}H", number);
+    formatText(text, OPERAND_TEXT_SIZE, FMT_COMPILE("R{:02X}H"), number);
     return text;
 }
 
@@ -135,7 +135,7 @@ const char* wordOperand(int number)
     if (number < FIRST_NUMBERED_NAME - 1)
         return wordRegisterNames[index / 2];
     char* text = nextRingBuffer();
-    formatText(text, OPERAND_TEXT_SIZE, "R{:02X}H", number);
+    formatText(text, OPERAND_TEXT_SIZE, FMT_COMPILE("R{:02X}H"), number);
     return text;
 }
 

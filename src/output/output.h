@@ -2,10 +2,11 @@
 // trailer that frame every output.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
 #include <iterator>
-#include <utility>
 
 #include <fmt/compile.h>
 #include <fmt/format.h>
@@ -34,13 +35,17 @@ constexpr size_t OUTPUT_CHUNK = 65536;
 // of a compilation, and before a fatal error ends the process.
 void flushOutput();
 
-// Formats like emit into text, for operand texts: at most size - 1
-// characters and a NUL.
-template <typename... T>
-void formatText(char* text, size_t size, fmt::format_string<T...> format, T&&... arguments)
+// Formats an operand text into text, at most size - 1 characters and a NUL,
+// from a template compiled like emit's:
+//   formatText(text, sizeof text, FMT_COMPILE("{}+{}"), name, k);
+template <typename Format, typename... T>
+void formatText(char* text, size_t size, const Format& format, const T&... arguments)
 {
-    char* end = fmt::format_to_n(text, size - 1, format, std::forward<T>(arguments)...).out;
-    *end = '\0';
+    fmt::memory_buffer formatted;
+    fmt::format_to(std::back_inserter(formatted), format, arguments...);
+    size_t length = std::min(formatted.size(), size - 1);
+    memcpy(text, formatted.data(), length);
+    text[length] = '\0';
 }
 
 // Pseudo-register equates, origin, optional stack set-up, jump to ZMAIN;

@@ -25,7 +25,7 @@ bool isIntegerConstant(const ExprNode* node)
 // a parameter or local on the stack page. BX stays reserved afterwards.
 void loadAddress(int32_t symbol)
 {
-    const char* name = keptAssemblerName(symbol);
+    const char* name = assemblerName(symbol);
     if (symbolAt(symbol).type & FRAME)
         emit(" LDY #>$0100+{}\n LDA #<$0100+{}\n STY BX\n STA BX+1\n TXA\n CLC\n ADC BX\n STA BX\n LDA #0\n ADC BX+1\n STA BX+1\n",
              name, name);

@@ -31,10 +31,6 @@ int32_t indexedTop;                         // highest slot in the index, 0: emp
 // table at start-up.
 int32_t slotsInUse = 1;
 
-// The serial of the last insertion; never reset, so an entry's serial also
-// tells it from the entries of earlier tables in the same process.
-uint32_t lastSerial;
-
 uint32_t hashName(const char* name)
 {
     uint32_t hash = NAME_HASH_START;
@@ -166,9 +162,6 @@ int32_t insertSymbol(const char* name, TokenCode code)
     entry.link = 0;
     entry.parameterTypes = nullptr;
     entry.owner = depth >= 2 ? symbolTable.scopeTop[depth - 1] : 0;
-    if (lastSerial == UINT32_MAX)
-        fatalError("symbol table full");  // four billion insertions: never in practice
-    entry.serial = ++lastSerial;
     memcpy(entry.name, name, static_cast<size_t>(length) + 1);
     symbolTable.lexemeUsed += length + 1;
     indexSlot(index, entry.name);

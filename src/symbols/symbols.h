@@ -23,7 +23,6 @@ struct SymbolEntry {
     int32_t intValue;
     double floatValue;
     int32_t* parameterTypes;  // zero-terminated, set by freezeParameterTypes
-    uint32_t serial;          // set by insertSymbol, different for every insertion of a run
 };
 
 struct SymbolTable {
