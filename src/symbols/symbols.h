@@ -41,12 +41,6 @@ inline SymbolEntry& symbolAt(int32_t index) { return symbolTable.entries[index];
 void initSymbolTable();
 int32_t insertSymbol(const char* name, TokenCode code);
 int32_t lookupSymbol(const char* name);
-// The hash of a name as the lookups file it (FNV-1a over its bytes), for a
-// reader that takes a name character by character to build as it goes; and
-// lookupSymbol for a name whose hash is built so.
-constexpr uint32_t NAME_HASH_START = 2166136261u;
-inline uint32_t nameHashStep(uint32_t hash, unsigned char c) { return (hash ^ c) * 16777619u; }
-int32_t lookupSymbol(const char* name, uint32_t hash);
 int32_t lookupInCurrentScope(const char* name);
 int32_t lookupForDeclaration(const char* name);
 const char* scopedName(int32_t index);
