@@ -81,25 +81,11 @@ extern int32_t tempCounter;
 // REGISTER_LIMIT or more would be bound, requested or written.
 void checkRegister(int number);
 void bindRegister(int number, const char* text);
-void bindRegister(int number, const char* text, size_t length);  // length: strlen(text)
 const char* wordOperand(int number);
-
 // The text of register byte number as an operand. keep true: a pending value
 // is used in place (its text is returned and the byte unbound); keep false:
-// it is loaded first and the register is named. The common case, a byte
-// that holds its value and has a name of the fixed table, is answered here
-// without a call; byteOperandPending does the rest.
-constexpr int REGISTER_BASE = 32;        // BP's low byte; bit 0 of boundBytes
-constexpr int FIRST_NUMBERED_NAME = 42;  // the bytes from here on have formatted names
-extern uint16_t boundBytes;              // a bit for each byte whose value is pending
-extern const char* const byteRegisterNames[];
-const char* byteOperandPending(int number, bool keep);
-inline const char* byteOperand(int number, bool keep)
-{
-    if (number >= FIRST_TEMP && number < FIRST_NUMBERED_NAME && (boundBytes >> (number - REGISTER_BASE) & 1) == 0)
-        return byteRegisterNames[number - REGISTER_BASE];
-    return byteOperandPending(number, keep);
-}
+// it is loaded first and the register is named.
+const char* byteOperand(int number, bool keep);
 void releaseRegister(int number);
 void flushRegisters(int limit);
 
