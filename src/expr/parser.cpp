@@ -72,20 +72,6 @@ bool isBool(TypeCode type)
     return baseType(type) == 1;
 }
 
-// The tokens that some binary level takes. Most operands end at a token that
-// none does (';', ')', ']', ','), and then the levels can be skipped.
-bool isBinaryOperator(TokenCode token)
-{
-    switch (token) {
-    case STAR: case SLASH: case PERCENT: case PLUS: case MINUS: case SHL: case SHR:
-    case LT: case LE: case NE: case EQ: case GT: case GE:
-    case AMP: case CARET: case BAR: case ANDAND: case OROR:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // Makes node an EMPTY wrapper over the expression parsed so far.
 void wrap(ExprNode* node)
 {
@@ -102,13 +88,6 @@ void wrap(ExprNode* node)
 TypeCode parseOperand(ExprNode* operand, int levelCount)
 {
     TypeCode type = parseUnary(operand);
-    if (!isBinaryOperator(currentToken)) {
-        // The relational and looser levels hand back the type they are given,
-        // which is then balanced with itself.
-        for (int k = 2; k < levelCount; k++)
-            type = balanceTypes(type, type, operand);
-        return type;
-    }
     for (int k = 0; k < levelCount; k++) {
         TypeCode result = OPERAND_LEVELS[k](k == 0 ? 0 : type, operand);
         type = balanceTypes(type, result, operand);
@@ -535,10 +514,6 @@ TypeCode parseExpression(ExprNode* node)
     node->op = EMPTY;
     node->sym = 0;
     TypeCode type = parseUnary(node);
-    if (!isBinaryOperator(currentToken)) {
-        leaveDepth();
-        return type;
-    }
     constexpr Level BALANCED_LEVELS[] = {parseMultiplicative, parseAdditive, parseShift};
     for (Level level : BALANCED_LEVELS) {
         TypeCode result = level(type, node);
