@@ -88,9 +88,15 @@ void insertWidening(ExprNode*& child, int to, int from)
 // retyped towards the other side (int to long next to a wider operand, long
 // back to int, int to char next to a char), then the narrower child is
 // widened. Returns the wider base type with the SIGNED flag of either side.
-// (balanceTypes, inline in expr.h, answers when either type is 0.)
-TypeCode balanceMixedTypes(TypeCode left, TypeCode right, ExprNode* node)
+// A type of 0 (nothing parsed) leaves the other as it is.
+TypeCode balanceTypes(TypeCode left, TypeCode right, ExprNode* node)
 {
+    if (left == 0) {
+        return right;
+    }
+    if (right == 0) {
+        return left;
+    }
     if ((left & FUNCTION) || (right & FUNCTION)) {
         fatalError("error: function/procedure unexpected");
     }

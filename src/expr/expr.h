@@ -51,20 +51,7 @@ void pullUp(ExprNode* node);
 extern int32_t argumentIndex;
 TypeCode parseExpression(ExprNode* node);
 void parseArguments(int32_t function, ExprNode* list);
-TypeCode balanceMixedTypes(TypeCode left, TypeCode right, ExprNode* node);
-// Every parser level balances its result, mostly with nothing (0) or with
-// the same type: those cases, which change no node, are answered here
-// without a call.
-inline TypeCode balanceTypes(TypeCode left, TypeCode right, ExprNode* node)
-{
-    if (left == 0)
-        return right;
-    if (right == 0)
-        return left;
-    if (left == right && (left & FUNCTION) == 0)
-        return baseType(left) | (left & SIGNED);
-    return balanceMixedTypes(left, right, node);
-}
+TypeCode balanceTypes(TypeCode left, TypeCode right, ExprNode* node);
 TypeCode narrowNode(TypeCode target, TypeCode source, ExprNode* node);
 
 // Typing and folding (fold.cpp).
