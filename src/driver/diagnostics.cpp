@@ -31,12 +31,13 @@ void reportWarning(const char* message)
     errorLevel = 1;
 }
 
-// The syntax error of match, naming both spellings (identifiers and constants
-// are "ID").
-void matchFailed(TokenCode expected)
+// Identifiers and constants are spelled "ID" on both sides of the message.
+void match(TokenCode expected)
 {
-    const char* found = tokenSpelling(currentToken);
-    const char* wanted = tokenSpelling(expected);
-    fprintf(stderr, "error: expected %s but found %s\n", wanted, found);
-    fatalError("syntax error");
+    if (currentToken != expected) {
+        fprintf(stderr, "error: expected %s but found %s\n", tokenSpelling(expected),
+                tokenSpelling(currentToken));
+        fatalError("syntax error");
+    }
+    currentToken = nextToken();
 }

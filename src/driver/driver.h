@@ -24,15 +24,9 @@ void compileSource(FILE* source, FILE* output);
 [[noreturn]] void fatalError(const char* message);
 void reportError(const char* message);
 void reportWarning(const char* message);
-// Consumes the lookahead when it is the expected token; anything else is a
-// fatal syntax error (matchFailed). Inline: it runs once per token.
-[[noreturn]] void matchFailed(TokenCode expected);
-inline void match(TokenCode expected)
-{
-    if (currentToken != expected)
-        matchFailed(expected);
-    currentToken = nextToken();
-}
+// Consumes the lookahead when it is the expected token and reads the next
+// one; anything else is a fatal syntax error naming both spellings.
+void match(TokenCode expected);
 
 // Start-up check for a newer version; silent when no address is configured or
 // the server cannot be reached.
