@@ -68,13 +68,8 @@ int32_t truncated(double value)
     if (!std::isfinite(value)) {
         return 0;
     }
-    // The remainder of the whole part by 2^32, as fmod gives it, but exact
-    // without fmod: dividing by a power of two, truncating, multiplying back
-    // and subtracting lose nothing for a whole number. (fmod alone would
-    // make the compiler load the maths library at every start.)
     constexpr double MODULUS = 4294967296.0;
-    double whole = std::trunc(value);
-    double reduced = whole - std::trunc(whole / MODULUS) * MODULUS;
+    double reduced = std::fmod(std::trunc(value), MODULUS);
     if (reduced < 0) {
         reduced += MODULUS;
     }
