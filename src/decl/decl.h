@@ -1,5 +1,13 @@
-// Type codes and specifiers, variable declarations and their data, the
-// translation unit and function definitions.
+// Declarations: the TypeCode and the type specifiers, variables with their
+// data, RAM equates and frame offsets, and the translation unit with its
+// function definitions. compileTranslationUnit reads the file declaration by
+// declaration; a function definition opens scope depth 2, places its
+// parameters and locals, writes its label, prologue and frame, hands the body
+// to the statement compiler and writes the epilogue. Keeps only elementCount,
+// the element count of the declarator just read. Uses lexer, symbols, expr
+// (initial values), stmt, output, the diagnostics and the switches. Limits:
+// 255 bytes of locals in one function, 200 specifier keywords in a row; each
+// ends in a fatal error.
 #pragma once
 
 #include <cstdint>

@@ -1,9 +1,8 @@
 // The translation unit and function definitions: file-level declarations,
 // parameter equates, the function label, prologue, frame and epilogue.
-#include <cstdio>
-
+#include "base/diagnostics.h"
 #include "decl/decl.h"
-#include "driver/driver.h"
+#include "lexer/lexer.h"
 #include "output/output.h"
 #include "stmt/stmt.h"
 
@@ -68,7 +67,7 @@ void closeFunctionScope()
 // the next '}' or the end; the rest of the file is not compiled.
 void recoverFromFileLevelError()
 {
-    fprintf(stderr, "error: expected extern or static but found %s\n", tokenSpelling(currentToken));
+    printDiagnostic("error: expected extern or static but found {}\n", tokenSpelling(currentToken));
     reportError("syntax error");
     while (currentToken != RBRACE && currentToken != ENDFILE)
         match(currentToken);

@@ -1,9 +1,8 @@
 // Type specifiers: the keywords at the start of a declaration become one
 // TypeCode (base type, signedness, qualifiers, one level of pointer).
-#include <cstdio>
-
+#include "base/diagnostics.h"
 #include "decl/decl.h"
-#include "driver/driver.h"
+#include "lexer/lexer.h"
 
 int32_t elementCount;
 
@@ -17,7 +16,7 @@ int specifierNesting;
 // The "type" refusal: the expected-but-found line, then the fatal syntax error.
 [[noreturn]] void refuseType()
 {
-    fprintf(stderr, "error: expected %s but found %s\n", "type", tokenSpelling(currentToken));
+    printDiagnostic("error: expected {} but found {}\n", "type", tokenSpelling(currentToken));
     fatalError("syntax error");
 }
 

@@ -5,9 +5,11 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "base/diagnostics.h"
+#include "base/options.h"
 #include "decl/decl.h"
-#include "driver/driver.h"
 #include "expr/expr.h"
+#include "lexer/lexer.h"
 #include "output/output.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // types gets its integer constants retyped towards the other side and a
 // widening node over the narrower operand; assignments and arguments get a
 // narrowing node over a wider value.
-#include "driver/driver.h"
+#include "base/diagnostics.h"
 #include "expr/expr.h"
 
 namespace {

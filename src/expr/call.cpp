@@ -3,7 +3,7 @@
 // value lies little-endian on the stack), JSR, the caller drops the argument
 // bytes by adding their count to SP, the result is moved from BX into the
 // slot the expression expects, and the saved temporaries are pulled back.
-#include "driver/driver.h"
+#include "base/diagnostics.h"
 #include "expr/expr.h"
 #include "output/output.h"
 

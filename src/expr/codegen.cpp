@@ -3,10 +3,7 @@
 // (two bytes, four for long and float) that begins at the tempCounter the
 // node was entered with; an operator leaves its result in its left
 // operand's slot. Leaves are bound, not loaded (see operands.cpp).
-#include <cstdio>
-#include <cstring>
-
-#include "driver/driver.h"
+#include "base/diagnostics.h"
 #include "expr/expr.h"
 #include "output/output.h"
 
@@ -438,7 +435,7 @@ TypeCode generateNode(ExprNode* node)
     default:
         break;
     }
-    fprintf(stderr, "error: expected %s but found %s\n", "ID", tokenSpelling(node->op));
+    printDiagnostic("error: expected {} but found {}\n", "ID", tokenSpelling(node->op));
     fatalError("syntax error");
 }
 

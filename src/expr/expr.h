@@ -1,5 +1,12 @@
-// Expressions: the tree and its parser, typing and folding, temporaries and
-// operand texts, and the code generator with its operator families.
+// Expressions, from tokens to 6502 code. A statement passes each expression through
+//   parseExpression(root)     the tree, with operand types balanced
+//   typeOf(root)              folding and cheaper operators (-O only)
+//   generateExpression(root)  the code; the value ends in the slot at tempCounter
+// and then flushRegisters and freeTree: nothing here outlives the statement.
+// Owns the tree (tree.cpp) and the temporaries BX..REF with their pending operand
+// texts (operands.cpp). Uses lexer, symbols, decl (type codes), stmt (the label
+// counter), output, the diagnostics and the switches. Limits: 200 nested
+// brackets, 2000 parser steps, 14 register bytes; each ends in a fatal error.
 #pragma once
 
 #include <cstddef>

@@ -5,10 +5,9 @@
 // constant into addition, constants moved right and up in sums and products).
 // The walk works in place and frees every node it unlinks.
 #include <cmath>
-#include <cstdio>
 #include <utility>
 
-#include "driver/driver.h"
+#include "base/diagnostics.h"
 #include "expr/expr.h"
 
 namespace {
@@ -123,7 +122,7 @@ int powerOfTwo(int32_t value, int limitShift)
 
 [[noreturn]] void unknownKind(int32_t kind)
 {
-    fprintf(stderr, "error: expected %s but found %s\n", "ID", tokenSpelling(kind));
+    printDiagnostic("error: expected {} but found {}\n", "ID", tokenSpelling(kind));
     fatalError("syntax error");
 }
 

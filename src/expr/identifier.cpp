@@ -3,7 +3,8 @@
 // to their operand texts; addresses and elements are computed at once.
 #include <cstring>
 
-#include "driver/driver.h"
+#include "base/diagnostics.h"
+#include "base/options.h"
 #include "expr/expr.h"
 #include "output/output.h"
 

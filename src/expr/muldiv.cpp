@@ -7,7 +7,8 @@
 // as its bit pattern.
 #include <algorithm>
 
-#include "driver/driver.h"
+#include "base/diagnostics.h"
+#include "base/options.h"
 #include "expr/expr.h"
 #include "output/output.h"
 #include "stmt/stmt.h"

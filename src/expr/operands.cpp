@@ -3,7 +3,7 @@
 // bytes, and the ring of buffers that operand texts are handed out in.
 #include <cstring>
 
-#include "driver/driver.h"
+#include "base/diagnostics.h"
 #include "expr/expr.h"
 #include "output/output.h"
 

@@ -6,8 +6,9 @@
 // conversion nodes as the tree grows.
 #include <cstdio>
 
-#include "driver/driver.h"
+#include "base/diagnostics.h"
 #include "expr/expr.h"
+#include "lexer/lexer.h"
 
 int32_t argumentIndex;
 
@@ -488,7 +489,7 @@ TypeCode parseUnaryForm(ExprNode* node)
     case KW_INPW:
         return parseKeywordCall(node, currentToken);
     default:
-        fprintf(stderr, "error: expected %s but found %s\n", "ID", tokenSpelling(currentToken));
+        printDiagnostic("error: expected {} but found {}\n", "ID", tokenSpelling(currentToken));
         fatalError("syntax error");
     }
 }

@@ -4,7 +4,7 @@
 // values, so the end of input and a byte of 255 are the same value, -1.
 #include <cstdlib>
 
-#include "driver/driver.h"
+#include "base/diagnostics.h"
 #include "lexer/lexer.h"
 #include "symbols/symbols.h"
 
@@ -16,7 +16,6 @@ char lexeme[LEXEME_SIZE];
 char numberText[NUMBER_TEXT_SIZE];
 int32_t numberTextLength;
 uint8_t pendingNewline = 1;
-int32_t lineNumber;
 
 namespace {
 

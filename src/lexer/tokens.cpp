@@ -1,8 +1,13 @@
 // The predefined keywords and operators: one table of spellings, codes and
 // type attributes, loaded into the outermost scope of the symbol table so that
-// keywords and operators are found by the same lookup as identifiers.
+// keywords and operators are found by the same lookup as identifiers; their
+// spellings for messages; and match, the one step that consumes the lookahead
+// token and reads the next.
+#include "base/diagnostics.h"
 #include "lexer/lexer.h"
 #include "symbols/symbols.h"
+
+TokenCode currentToken;
 
 // Row order fixes the symbol index of each entry (row n gets index n), so the
 // first file-level name always gets index PREDEFINED_COUNT + 1.
@@ -129,4 +134,15 @@ const char* tokenSpelling(TokenCode code)
             return symbolAt(index).name;
     }
     return "ID";
+}
+
+// Identifiers and constants are spelled "ID" on both sides of the message.
+void match(TokenCode expected)
+{
+    if (currentToken != expected) {
+        printDiagnostic("error: expected {} but found {}\n", tokenSpelling(expected),
+                        tokenSpelling(currentToken));
+        fatalError("syntax error");
+    }
+    currentToken = nextToken();
 }

@@ -3,7 +3,7 @@
 // closing signature.
 #include <cstdint>
 
-#include "driver/driver.h"
+#include "base/options.h"
 #include "output/output.h"
 
 // Bytes of the pseudo-register block that starts at ramBase.

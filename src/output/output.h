@@ -1,5 +1,9 @@
-// The output file: the one writer of assembly text, and the header and
-// trailer that frame every output.
+// Output: the one writer of assembly text, and the header and trailer that
+// frame every output. compileSource writes the header, the other folders
+// write their templates through emit while the source is compiled, and the
+// trailer ends a completed compilation. emit collects the text in outputText,
+// which goes to outputFile in large pieces; writeHeader advances ramBase past
+// the register block. Uses the switches.
 #pragma once
 
 #include <algorithm>

@@ -4,8 +4,10 @@
 // four bytes) and written with STA (BX),Y, low byte first.
 #include <cstdio>
 
-#include "driver/driver.h"
+#include "base/diagnostics.h"
+#include "base/options.h"
 #include "expr/expr.h"
+#include "lexer/lexer.h"
 #include "output/output.h"
 #include "stmt/stmt.h"
 #include "symbols/symbols.h"
@@ -225,7 +227,7 @@ void callStatement(int32_t symbol, ExprNode* root)
 // ends the run.
 void recoverFromSyntaxError(int32_t symbol)
 {
-    fprintf(stderr, "error: what do you want me to do with %s\n", assemblerName(symbol));
+    printDiagnostic("error: what do you want me to do with {}\n", assemblerName(symbol));
     reportError("syntax error");
     while (currentToken != RBRACE && currentToken != ENDFILE)
         match(currentToken);

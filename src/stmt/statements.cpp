@@ -2,10 +2,10 @@
 // text as they are read. Control statements take their label numbers from
 // labelCounter; statements that begin with an identifier are handed to the
 // assignment compiler.
-#include <cstdio>
-
-#include "driver/driver.h"
+#include "base/diagnostics.h"
+#include "base/options.h"
 #include "expr/expr.h"
+#include "lexer/lexer.h"
 #include "output/output.h"
 #include "stmt/stmt.h"
 #include "symbols/symbols.h"
@@ -57,7 +57,7 @@ int32_t takeLabels()
 
 [[noreturn]] void undefinedName(int32_t symbol)
 {
-    fprintf(stderr, "error: %s undefined\n", scopedName(symbol));
+    printDiagnostic("error: {} undefined\n", scopedName(symbol));
     fatalError("error: undefined symbol");
 }
 
@@ -293,8 +293,8 @@ void compilePortWrite(ExprNode* root, bool word)
 // compilation goes on.
 void recoverFromSyntaxError()
 {
-    fprintf(stderr, "error: expected %s but found %s\n", "statement such as if, while, or return",
-            tokenSpelling(currentToken));
+    printDiagnostic("error: expected {} but found {}\n", "statement such as if, while, or return",
+                    tokenSpelling(currentToken));
     reportError("syntax error");
     match(currentToken);
     while (currentToken != RBRACE && currentToken != ENDFILE)

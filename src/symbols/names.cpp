@@ -2,7 +2,7 @@
 // followed by "@" and its owners' names) and the assembler name built from it.
 #include <cstring>
 
-#include "driver/driver.h"
+#include "base/diagnostics.h"
 #include "symbols/symbols.h"
 
 namespace {

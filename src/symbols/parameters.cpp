@@ -4,8 +4,8 @@
 #include <memory>
 #include <vector>
 
+#include "base/diagnostics.h"
 #include "decl/decl.h"
-#include "driver/driver.h"
 #include "symbols/symbols.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <iterator>
 
-#include "driver/driver.h"
+#include "base/diagnostics.h"
 #include "symbols/symbols.h"
 
 SymbolTable symbolTable;

@@ -1,5 +1,12 @@
-// The one symbol table: keywords, operators and user names, scopes, the name
-// store and the assembler names of symbols.
+// The symbol table: one table for keywords, operators and user names, a stack
+// of scopes in which each scope is a run of entries on top of the runs of its
+// enclosing scopes, the store of name characters, and the scoped and
+// assembler names under which symbols are printed. initSymbolTable builds it
+// at start-up (the predefined entries at depth 0, the file scope at depth 1);
+// it lives for the run, and the slots of a closed scope are used again. Uses
+// lexer (token codes), decl (the FUNCTION flag) and the diagnostics. Limits:
+// 4096 entries, 262144 name characters, 16 scope depths, scoped names of 255
+// characters; each ends in a fatal error.
 #pragma once
 
 #include <cstdint>
