@@ -34,8 +34,11 @@ void reportError(const char* message);
 void reportWarning(const char* message);
 
 // Writes text to standard error: every diagnostic goes through here.
+// Standard output (the banner, notes and some warnings) is flushed first, so
+// that a reader of both streams sees the lines in the order they were written.
 template <typename... T>
 void printDiagnostic(fmt::format_string<T...> format, T&&... arguments)
 {
+    fflush(stdout);
     fmt::print(stderr, format, std::forward<T>(arguments)...);
 }
