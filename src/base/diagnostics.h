@@ -21,8 +21,8 @@ constexpr int FILE_FAILURE_STATUS = 22;
 extern int32_t errorLevel;   // the level of the latest warning or error: the exit status of a completed run
 extern int32_t lineNumber;   // the current source line
 
-// Runs before a fatal error ends the process; the driver points it at the
-// flush of the output, so that the output file keeps what was written.
+// Runs before a fatal error ends the process; the driver points it at
+// closing the output, so that the output file keeps what was written.
 extern void (*beforeFatalExit)();
 
 // "line N: message" on standard error, then the end of the process with

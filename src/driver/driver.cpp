@@ -67,7 +67,7 @@ static void applySwitch(const char* argument)
 
 int quarnMain(int argc, char** argv)
 {
-    beforeFatalExit = flushOutput;
+    beforeFatalExit = closeOutput;
     resetScanner();
     initSymbolTable();
     checkForUpdate();
@@ -94,9 +94,10 @@ int quarnMain(int argc, char** argv)
         printf("error: can't open output file %s\n", argv[2]);
         return FILE_FAILURE_STATUS;
     }
+    outputName = argv[2];
 
     compileSource(source, output);
-    fclose(output);
+    closeOutput();
     fclose(source);
     return errorLevel;
 }
@@ -113,5 +114,4 @@ void compileSource(FILE* source, FILE* output)
     currentToken = nextToken();
     compileTranslationUnit();
     writeTrailer();
-    flushOutput();
 }

@@ -3,7 +3,7 @@
 // write their templates through emit while the source is compiled, and the
 // trailer ends a completed compilation. emit collects the text in outputText,
 // which goes to outputFile in large pieces; writeHeader advances ramBase past
-// the register block. Uses the switches.
+// the register block. Uses the switches and the diagnostics (exit statuses).
 #pragma once
 
 #include <algorithm>
@@ -16,6 +16,9 @@
 #include <fmt/format.h>
 
 extern FILE* outputFile;
+// The output file's name as given on the command line, for the message of a
+// write that fails.
+extern const char* outputName;
 // Text written by emit and not yet handed to outputFile.
 extern fmt::memory_buffer outputText;
 // outputText goes to the file whenever it grows past this many bytes.
@@ -35,9 +38,15 @@ constexpr size_t OUTPUT_CHUNK = 65536;
             flushOutput();                                               \
     } while (0)
 
-// Hands outputText to outputFile: when it grows past OUTPUT_CHUNK, at the end
-// of a compilation, and before a fatal error ends the process.
+// Hands outputText to outputFile whenever it grows past OUTPUT_CHUNK.
 void flushOutput();
+// Hands the rest of outputText to outputFile and closes it: at the end of a
+// compilation, and before a fatal error ends the process.
+// A write, flush or close of outputFile that fails ends the process with
+// "error: can't write output file NAME: REASON" on standard output and the
+// exit status of a file that cannot be opened; a regular file, which then
+// holds only part of the output, is removed.
+void closeOutput();
 
 // Formats an operand text into text, at most size - 1 characters and a NUL,
 // from a template compiled like emit's:
