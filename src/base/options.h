@@ -6,9 +6,16 @@
 
 #include <cstdint>
 
-inline uint16_t romOrigin = 0xFFFF;        // -B; 0xFFFF: none given (becomes 0x2000)
-inline uint16_t stackInit = 0xFFFF;        // -S; 0xFFFF: stack pointer not set
+// The value of romOrigin and stackInit when no -B or -S gave one (and when
+// one gave FFFF).
+constexpr uint16_t NO_ADDRESS = 0xFFFF;
+// The values of mulDivMode.
+constexpr uint8_t MULDIV_HELPERS = 0;      // -C: calls of the runtime routines
+constexpr uint8_t MULDIV_INLINE = 1;       // -I: loops written in place
+
+inline uint16_t romOrigin = NO_ADDRESS;    // -B; none given: 0x2000
+inline uint16_t stackInit = NO_ADDRESS;    // -S; none given: the stack pointer is not set
 inline uint16_t ramBase = 0x00E0;          // -V: register block, then next free RAM address
-inline uint8_t mulDivMode = 1;             // 0: helper calls (-C), 1: inline (-I)
+inline uint8_t mulDivMode = MULDIV_INLINE;
 inline uint8_t optimizeFlag = 0;           // -O
 inline uint8_t ramVariablesFlag = 0;       // 1: variables by equates in RAM (-V)

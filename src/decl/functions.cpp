@@ -14,7 +14,7 @@ int32_t newestEntry() { return symbolTable.scopeTop[symbolTable.scopeDepth]; }
 uint32_t parameterBytes(TypeCode type)
 {
     int base = baseType(type);
-    if ((base == 5 || base == 6) && !(type & (POINTER | ARRAY)))
+    if ((base == BASE_LONG || base == BASE_FLOAT) && !(type & (POINTER | ARRAY)))
         return 4;
     return 2;
 }

@@ -121,7 +121,7 @@ void evaluateInitializer(int32_t index)
     }
     parseExpression(root);
     inferType(root, 0);
-    bool floatingObject = baseType(entry.type) == 6;
+    bool floatingObject = baseType(entry.type) == BASE_FLOAT;
     if (root->op == FCONST) {
         if (floatingObject) {
             entry.intValue = 0;

@@ -41,10 +41,10 @@ static void applySwitch(const char* argument)
         readSwitchValue(argument, &romOrigin);
         break;
     case 'C':
-        mulDivMode = 0;
+        mulDivMode = MULDIV_HELPERS;
         break;
     case 'I':
-        mulDivMode = 1;
+        mulDivMode = MULDIV_INLINE;
         break;
     case 'O':
         optimizeFlag = 1;
@@ -108,7 +108,7 @@ void compileSource(FILE* source, FILE* output)
 {
     sourceFile = source;
     outputFile = output;
-    if (romOrigin == 0xFFFF)
+    if (romOrigin == NO_ADDRESS)
         romOrigin = DEFAULT_ORIGIN;
     writeHeader();
     currentToken = nextToken();

@@ -22,12 +22,12 @@ int32_t pushArgument(int32_t count, TypeCode type)
     const int base = baseType(type);
     const bool address = (type & (POINTER | ARRAY)) != 0;
     int32_t pushed = 0;
-    if (address || base == 1 || base == 3 || base == 4) {
+    if (address || base == BASE_BOOL || base == BASE_CHAR || base == BASE_INT) {
         const char* low = byteOperand(tempCounter - 2, false);
         const char* high = byteOperand(tempCounter - 1, false);
         emit(" LDA {}\n PHA\n LDA {}\n PHA\n", high, low);
         pushed = 2;
-    } else if (base == 5 || base == 6) {
+    } else if (base == BASE_LONG || base == BASE_FLOAT) {
         const char* byte0 = byteOperand(tempCounter - 4, false);
         const char* byte1 = byteOperand(tempCounter - 3, false);
         const char* byte2 = byteOperand(tempCounter - 2, false);
@@ -99,7 +99,7 @@ void compileCall(int32_t symbol, ExprNode* list)
     if (list == nullptr)
         fatalError("error: expected ID");
     // The result will be moved to the word at saved: it must be a register.
-    if (saved > FIRST_TEMP && baseType(type) != 0)
+    if (saved > FIRST_TEMP && baseType(type) != BASE_VOID)
         checkRegister(saved + 1);
 
     // Live temporaries, the highest first, BX last.
@@ -124,7 +124,7 @@ void compileCall(int32_t symbol, ExprNode* list)
         return;
 
     // Move the result from BX above the live temporaries before they return.
-    if (baseType(type) != 0) {
+    if (baseType(type) != BASE_VOID) {
         releaseRegister(saved);
         copyWord(saved, tempCounter);
     }

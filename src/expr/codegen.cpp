@@ -33,7 +33,7 @@ bool isPointerValue(TypeCode type)
 // of its slot.
 bool isOneByteValue(TypeCode type)
 {
-    return !isPointerValue(type) && (baseType(type) == 1 || baseType(type) == 3);
+    return !isPointerValue(type) && (baseType(type) == BASE_BOOL || baseType(type) == BASE_CHAR);
 }
 
 // Bytes a value occupies on the temporary stack; fatal "error: undefined
@@ -84,17 +84,17 @@ TypeCode generateConstant(const ExprNode* node)
         char text[CONSTANT_TEXT_SIZE];
         formatText(text, sizeof text, FMT_COMPILE("#>{}"), value);  // decimal at any value
         bindRegister(start, text);
-        return 3;
+        return BASE_CHAR;
     }
     if (node->op == ICONST) {
         pushSlot(2);
         bindWord(start, value, decimal);
-        return SIGNED | 4;
+        return SIGNED | BASE_INT;
     }
     pushSlot(4);
     bindWord(start, value, decimal);
     bindWord(start + 2, value >> 16, decimal);
-    return SIGNED | 5;
+    return SIGNED | BASE_LONG;
 }
 
 // The conversions between bool, char, int and long, applied to the value
@@ -108,28 +108,28 @@ TypeCode convertValue(int32_t op, TypeCode type, int start)
         const char* target = byteOperand(start, false);
         const char* source = byteOperand(start, false);
         emit(" LDA {}\n AND #1\n STA {}\n", source, target);
-        return flags | 3;
+        return flags | BASE_CHAR;
     }
     case INT_TO_CHAR:
-        return flags | 3;
+        return flags | BASE_CHAR;
     case LONG_TO_CHAR:
         tempCounter = start + 2;
-        return flags | 3;
+        return flags | BASE_CHAR;
     case BOOL_TO_INT: {
         const char* high = wordOperand(start);
         const char* target = wordOperand(start);
         const char* source = wordOperand(start);
         emit(" LDA {}\n AND #1\n STA {}\n LDA #0\n STA {}+1\n", source, target, high);
-        return flags | 4;
+        return flags | BASE_INT;
     }
     case CHAR_TO_INT: {
         const char* high = byteOperand(start + 1, false);
         emit(" LDA #0\n STA {}\n", high);
-        return flags | 4;
+        return flags | BASE_INT;
     }
     case LONG_TO_INT:
         tempCounter = start + 2;
-        return flags | 4;
+        return flags | BASE_INT;
     default:
         break;
     }
@@ -148,7 +148,7 @@ TypeCode convertValue(int32_t op, TypeCode type, int start)
     const char* upperHigh = wordOperand(start + 2);
     const char* upper = wordOperand(start + 2);
     emit(" LDA #0\n STA {}\n STA {}+1\n", upper, upperHigh);
-    return flags | 5;
+    return flags | BASE_LONG;
 }
 
 bool isWidening(int32_t op)
@@ -179,23 +179,23 @@ TypeCode generateCast(ExprNode* node)
     int start = tempCounter;
     TypeCode type = generateExpression(node->left);
     int base = baseType(type);
-    if (base != 1 && base != 3 && base != 4 && base != 5 && base != 6)
+    if (base != BASE_BOOL && base != BASE_CHAR && base != BASE_INT && base != BASE_LONG && base != BASE_FLOAT)
         fatalError("error: undefined type");
     TypeCode flags = type & ~BASE_MASK;
     if (node->op == CAST_CHAR) {
-        if (base == 1)
+        if (base == BASE_BOOL)
             return convertValue(BOOL_TO_CHAR, type, start);
-        if (base == 5 || base == 6)
+        if (base == BASE_LONG || base == BASE_FLOAT)
             tempCounter = start + 2;
-        return flags | 3;
+        return flags | BASE_CHAR;
     }
-    if (base == 1)
+    if (base == BASE_BOOL)
         return convertValue(BOOL_TO_INT, type, start);
-    if (base == 3)
+    if (base == BASE_CHAR)
         return convertValue(CHAR_TO_INT, type, start);
-    if (base == 5 || base == 6)
+    if (base == BASE_LONG || base == BASE_FLOAT)
         tempCounter = start + 2;
-    return flags | 4;
+    return flags | BASE_INT;
 }
 
 // Unary -, ~ and !, byte by byte over as many bytes as the operand's base
@@ -243,10 +243,10 @@ TypeCode generatePortRead(ExprNode* node)
     flushRegisters(REGISTER_LIMIT);
     if (node->op == KW_INP) {
         readThroughPointer(1, start, tempCounter);
-        return 3;
+        return BASE_CHAR;
     }
     readThroughPointer(2, start, tempCounter);
-    return 4;
+    return BASE_INT;
 }
 
 // Type of +, -, &, |, ^: the larger base type; an address operand makes the
@@ -299,7 +299,7 @@ void emitBytewise(int32_t op, int width, int left, int right)
 TypeCode generateLogical(ExprNode* node, TypeCode left, TypeCode right, int leftAt, int rightAt)
 {
     int width = operandWidth(left, right);
-    if (baseType(left) == 1 && baseType(right) == 1 && !isPointerValue(left | right)) {
+    if (baseType(left) == BASE_BOOL && baseType(right) == BASE_BOOL && !isPointerValue(left | right)) {
         const char* result = byteOperand(leftAt, false);
         const char* second = byteOperand(rightAt, false);
         const char* first = byteOperand(leftAt, false);
@@ -323,7 +323,7 @@ TypeCode generateLogical(ExprNode* node, TypeCode left, TypeCode right, int left
         }
     }
     tempCounter = leftAt + 2;
-    return 1;
+    return BASE_BOOL;
 }
 
 // The two-operand operators of this file and the comparisons: both operands
@@ -425,7 +425,7 @@ TypeCode generateNode(ExprNode* node)
     case CHAR_TO_FLOAT:
     case INT_TO_FLOAT:
     case LONG_TO_FLOAT:
-        return 0;
+        return BASE_VOID;  // no value: a later use of it stops with "undefined type"
     case CAST_CHAR:
     case CAST_INT:
         return generateCast(node);

@@ -103,5 +103,5 @@ TypeCode generateComparison(ExprNode* node, TypeCode leftType, TypeCode rightTyp
     }
     tempCounter = left + 2;
     labelCounter += 2;
-    return 1;
+    return BASE_BOOL;
 }

@@ -28,11 +28,11 @@ TypeCode compileConstant(const SymbolEntry& entry)
     TypeCode type = entry.type;
     int base = baseType(type);
     ExprNode constant = {ICONST, 0, nullptr, nullptr, entry.intValue, 0.0};
-    if ((base == 1 || base == 3) && (type & (POINTER | ARRAY)) == 0)
+    if ((base == BASE_BOOL || base == BASE_CHAR) && (type & (POINTER | ARRAY)) == 0)
         constant.op = CCONST;
-    else if (base == 4 || (type & (POINTER | ARRAY)) != 0)
+    else if (base == BASE_INT || (type & (POINTER | ARRAY)) != 0)
         constant.op = ICONST;
-    else if (base == 5 || base == 6)
+    else if (base == BASE_LONG || base == BASE_FLOAT)
         constant.op = LCONST;
     else
         fatalError("error: undefined type");
@@ -227,13 +227,13 @@ TypeCode compileCallValue(int32_t symbol, TypeCode type, ExprNode* list)
 {
     if ((type & FUNCTION) == 0)
         fatalError("error: expected function/procedure");
-    if (baseType(type) == 0)
+    if (baseType(type) == BASE_VOID)
         fatalError("error: expected function");
     if (list == nullptr)
         fatalError("error: expected ID");
     compileCall(symbol, list);
     int base = baseType(type);
-    if ((base == 5 || base == 6) && (type & (POINTER | ARRAY)) == 0)
+    if ((base == BASE_LONG || base == BASE_FLOAT) && (type & (POINTER | ARRAY)) == 0)
         pushSlot(4);
     else
         pushSlot(2);

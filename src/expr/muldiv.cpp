@@ -393,10 +393,10 @@ bool isIntegerConstant(const ExprNode* node)
 TypeCode constantCountType(const ExprNode* node)
 {
     if (node->op == CCONST)
-        return 11;
+        return SIGNED | BASE_CHAR;
     if (node->op == ICONST)
-        return 12;
-    return 13;
+        return SIGNED | BASE_INT;
+    return SIGNED | BASE_LONG;
 }
 
 }  // namespace
@@ -415,7 +415,7 @@ TypeCode generateMultiplyDivide(ExprNode* node)
     checkRegister(left + width - 1);
     checkRegister(right + width - 1);
 
-    if (mulDivMode == 0) {
+    if (mulDivMode == MULDIV_HELPERS) {
         callHelper(node->op, width, left, right);
     } else {
         if (node->op == STAR) {

@@ -70,7 +70,7 @@ constexpr Level OPERAND_LEVELS[] = {
 
 bool isBool(TypeCode type)
 {
-    return baseType(type) == 1;
+    return baseType(type) == BASE_BOOL;
 }
 
 // Makes node an EMPTY wrapper over the expression parsed so far.
@@ -212,7 +212,7 @@ TypeCode parseRelational(TypeCode leftType, ExprNode* node)
     ExprNode* right = takeOperator(node);
     TypeCode rightType = parseOperand(right, 2);
     balanceTypes(leftType, rightType, node);
-    return 1;
+    return BASE_BOOL;
 }
 
 // bit-and: '&' relational, repeated. The left type without an operator.
@@ -267,7 +267,7 @@ void checkArgument(ExprNode* argument, TypeCode argumentType, TypeCode parameter
 {
     int parameterBase = baseType(parameterType);
     int argumentBase = baseType(argumentType);
-    if (parameterBase == 0 || parameterBase == argumentBase) {
+    if (parameterBase == BASE_VOID || parameterBase == argumentBase) {
         return;
     }
     constexpr TypeCode POINTERNESS = POINTER | ARRAY;
@@ -369,7 +369,7 @@ TypeCode parsePostfix(int32_t symbol, ExprNode* suffix)
         if (!(type & FUNCTION)) {
             fatalError("error: expected function/procedure");
         }
-        if (baseType(type) == 0) {
+        if (baseType(type) == BASE_VOID) {
             fatalError("error: expected function");
         }
         suffix->op = LPAREN;
@@ -429,19 +429,19 @@ TypeCode parseUnaryForm(ExprNode* node)
         node->floatValue = 0.0;
         if (tokenFloatValue == 0.0) {
             match(ICONST);
-            return 4;
+            return BASE_INT;
         }
         node->op = FCONST;
         node->intValue = 0;
         node->floatValue = tokenFloatValue;
         match(ICONST);
-        return 6;
+        return BASE_FLOAT;
     case FCONST:
         node->op = FCONST;
         node->intValue = 0;
         node->floatValue = tokenFloatValue;
         match(FCONST);
-        return 6;
+        return BASE_FLOAT;
     case ID: {
         int32_t symbol = tokenSymbol;
         if (symbolAt(symbol).type == 0) {
@@ -475,7 +475,7 @@ TypeCode parseUnaryForm(ExprNode* node)
     case TILDE:
     case BANG: {
         TypeCode type = parsePrefix(node, currentToken);
-        if (baseType(type) == 6) {
+        if (baseType(type) == BASE_FLOAT) {
             reportWarning("'NOT' : unsafe use of type 'REAL' in operation");
         }
         return type;

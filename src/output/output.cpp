@@ -77,7 +77,7 @@ void writeHeader()
 
     emit("\n ORG ${:04X}\n", static_cast<unsigned>(romOrigin));
     // #> takes the low byte: X gets the low byte of the stack address.
-    if (stackInit != 0xFFFF)
+    if (stackInit != NO_ADDRESS)
         emit(" LDX #>${:04X}\n TXS\n", static_cast<unsigned>(stackInit));
     emit(" JMP ZMAIN\n");
 }

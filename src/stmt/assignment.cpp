@@ -133,7 +133,7 @@ void assignVariable(int32_t symbol, ExprNode* root)
     TypeCode type = symbolAt(symbol).type;
     if (type == 0)
         fatalError("error: undefined symbol");
-    if (baseType(type) == 0)
+    if (baseType(type) == BASE_VOID)
         fatalError("error: expected function");
     loadAddress(symbol);
     match(ASSIGN);
@@ -177,7 +177,7 @@ void assignElement(int32_t symbol, ExprNode* root)
     // A bool or char index leaves the high byte of CX undefined; it is
     // zero-extended, as element reads do.
     int indexBase = baseType(indexType);
-    if ((indexBase == 1 || indexBase == 3) && (indexType & POINTER_OR_ARRAY) == 0) {
+    if ((indexBase == BASE_BOOL || indexBase == BASE_CHAR) && (indexType & POINTER_OR_ARRAY) == 0) {
         const char* indexHigh = byteOperand(tempCounter - 1, false);
         emit(" LDA #0\n STA {}\n", indexHigh);
     }

@@ -250,7 +250,7 @@ void compileReturn(ExprNode* root)
     emit("* return \n");
     TypeCode type = evaluate(root);
     int base = baseType(type);
-    if ((base == 5 || base == 6) && (type & (POINTER | ARRAY)) == 0)
+    if ((base == BASE_LONG || base == BASE_FLOAT) && (type & (POINTER | ARRAY)) == 0)
         reportError("return of long not supported at this time, return a pointer to long instead");
     flushRegisters(tempCounter);
     emit(" TXS\n");

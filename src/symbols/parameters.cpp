@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "base/diagnostics.h"
-#include "decl/decl.h"
 #include "symbols/symbols.h"
 
 namespace {
