@@ -1,24 +1,22 @@
-// Type codes and specifiers, variable declarations and their data, the
-// translation unit and function definitions.
+// Declarations: the type specifiers, variables with their
+// data, RAM equates and frame offsets, and the translation unit with its
+// function definitions. compileTranslationUnit reads the file declaration by
+// declaration; a function definition opens scope depth 2, places its
+// parameters and locals, writes its label, prologue and frame, hands the body
+// to the statement compiler and writes the epilogue. Keeps only elementCount,
+// the element count of the declarator just read. Uses lexer, symbols, expr
+// (initial values), stmt, output, the diagnostics and the switches. Limits:
+// 255 bytes of locals in one function, 200 specifier keywords in a row; each
+// ends in a fatal error.
 #pragma once
 
 #include <cstdint>
 
 #include "symbols/symbols.h"
 
-// TypeCode: base type in bits 0..2 (0 void, 1 bool, 3 char, 4 int, 5 long,
-// 6 floating) and these flags.
-constexpr TypeCode BASE_MASK = 0x07;
-constexpr TypeCode SIGNED = 0x08;
-constexpr TypeCode FRAME = 0x10;
-constexpr TypeCode CONST = 0x20;
-constexpr TypeCode VOLATILE = 0x40;
-constexpr TypeCode POINTER = 0x80;
-constexpr TypeCode ARRAY = 0x100;
-constexpr TypeCode FUNCTION = 0x200;
+// The TypeCode of every struct, class or union: such a type has no size.
 constexpr TypeCode STRUCT_TYPE = 398;
 
-inline int baseType(TypeCode type) { return type & BASE_MASK; }
 // Bytes of one element: 1, 2 or 4; 0 for a code without a size.
 int sizeClass(TypeCode type);
 

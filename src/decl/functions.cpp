@@ -1,9 +1,8 @@
 // The translation unit and function definitions: file-level declarations,
 // parameter equates, the function label, prologue, frame and epilogue.
-#include <cstdio>
-
+#include "base/diagnostics.h"
 #include "decl/decl.h"
-#include "driver/driver.h"
+#include "lexer/lexer.h"
 #include "output/output.h"
 #include "stmt/stmt.h"
 
@@ -15,7 +14,7 @@ int32_t newestEntry() { return symbolTable.scopeTop[symbolTable.scopeDepth]; }
 uint32_t parameterBytes(TypeCode type)
 {
     int base = baseType(type);
-    if ((base == 5 || base == 6) && !(type & (POINTER | ARRAY)))
+    if ((base == BASE_LONG || base == BASE_FLOAT) && !(type & (POINTER | ARRAY)))
         return 4;
     return 2;
 }
@@ -43,7 +42,7 @@ void chainParameters(int32_t function, int32_t first, int32_t last, TypeCode typ
 uint32_t placeParameters(int32_t first, int32_t last, TypeCode type, uint32_t offset)
 {
     for (int32_t index = first; index <= last; ++index) {
-        emit("%s EQU $%04X\n", assemblerName(index), offset & 0xFFFF);
+        emit("{} EQU ${:04X}\n", assemblerName(index), offset & 0xFFFF);
         symbolAt(index).address = offset & 0xFFFF;
         offset += parameterBytes(type);
     }
@@ -68,7 +67,7 @@ void closeFunctionScope()
 // the next '}' or the end; the rest of the file is not compiled.
 void recoverFromFileLevelError()
 {
-    fprintf(stderr, "error: expected extern or static but found %s\n", tokenSpelling(currentToken));
+    printDiagnostic("error: expected extern or static but found {}\n", tokenSpelling(currentToken));
     reportError("syntax error");
     while (currentToken != RBRACE && currentToken != ENDFILE)
         match(currentToken);
@@ -115,7 +114,7 @@ void compileFileLevelDeclaration()
         symbolTable.declarationMode = 0;
         match(ASSIGN);
         evaluateInitializer(first);
-        emit("\n%c DSEG\n", '*');
+        emit("\n* DSEG\n");
         elementCount = 1;
         last = newestEntry();
         match(SEMICOLON);
@@ -185,11 +184,11 @@ void compileFunctionDefinition(int32_t function)
     int32_t size = compileLocalDeclarations(FRAME, 0);
     symbolTable.declarationMode = 0;
 
-    emit("%c \nZ%s EQU *\n", '*', assemblerName(function));
+    emit("* \nZ{} EQU *\n", assemblerName(function));
     emit(" TXA\n PHA\n TSX\n");
     int32_t frame = (size + 1) & 0xFFFE;
     if (frame != 0)
-        emit(" STX BP\n TSX\n TXA\n SEC\n SBC #$%02X\n TAX\n TXS\n LDX BP\n", frame);
+        emit(" STX BP\n TSX\n TXA\n SEC\n SBC #${:02X}\n TAX\n TXS\n LDX BP\n", frame);
 
     if (currentToken != RBRACE) {
         compileStatement();

@@ -1,9 +1,8 @@
 // Type specifiers: the keywords at the start of a declaration become one
 // TypeCode (base type, signedness, qualifiers, one level of pointer).
-#include <cstdio>
-
+#include "base/diagnostics.h"
 #include "decl/decl.h"
-#include "driver/driver.h"
+#include "lexer/lexer.h"
 
 int32_t elementCount;
 
@@ -17,7 +16,7 @@ int specifierNesting;
 // The "type" refusal: the expected-but-found line, then the fatal syntax error.
 [[noreturn]] void refuseType()
 {
-    fprintf(stderr, "error: expected %s but found %s\n", "type", tokenSpelling(currentToken));
+    printDiagnostic("error: expected {} but found {}\n", "type", tokenSpelling(currentToken));
     fatalError("syntax error");
 }
 
@@ -40,13 +39,13 @@ int sizeClass(TypeCode type)
     if (type & POINTER)
         return 2;
     switch (baseType(type)) {
-    case 1:
-    case 3:
+    case BASE_BOOL:
+    case BASE_CHAR:
         return 1;
-    case 4:
+    case BASE_INT:
         return 2;
-    case 5:
-    case 6:
+    case BASE_LONG:
+    case BASE_FLOAT:
         return 4;
     default:
         return 0;
@@ -91,30 +90,30 @@ TypeCode parseBasicType()
     switch (currentToken) {
     case KW_BOOL:
         match(KW_BOOL);
-        return 1;
+        return BASE_BOOL;
     case KW_CHAR:
         match(KW_CHAR);
         if (currentToken == STAR) {
             match(STAR);
-            return 139;
+            return POINTER | SIGNED | BASE_CHAR;
         }
-        return 11;
+        return SIGNED | BASE_CHAR;
     case KW_INT:
     case KW_SHORT:
     case KW_WCHAR_T:
         match(currentToken);
         if (currentToken == STAR) {
             match(STAR);
-            return 140;
+            return POINTER | SIGNED | BASE_INT;
         }
-        return 12;
+        return SIGNED | BASE_INT;
     case KW_VOID:
         match(KW_VOID);
         if (currentToken == STAR) {
             match(STAR);
-            return 128;
+            return POINTER | BASE_VOID;
         }
-        return 0;
+        return BASE_VOID;
     case KW_SIGNED:
         return nestedSpecifier() | SIGNED;
     case KW_UNSIGNED:

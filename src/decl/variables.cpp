@@ -5,9 +5,11 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "base/diagnostics.h"
+#include "base/options.h"
 #include "decl/decl.h"
-#include "driver/driver.h"
 #include "expr/expr.h"
+#include "lexer/lexer.h"
 #include "output/output.h"
 
 namespace {
@@ -70,7 +72,7 @@ int32_t placeFrameLocals(int32_t first, int32_t last, TypeCode type, int32_t siz
         size = static_cast<int32_t>(grown);
         uint32_t offset = static_cast<uint32_t>(1 - size) & 0xFFFF;
         symbolAt(index).address = offset;
-        emit("%s EQU $%04X\n", assemblerName(index), offset);
+        emit("{} EQU ${:04X}\n", assemblerName(index), offset);
     }
     return size;
 }
@@ -119,7 +121,7 @@ void evaluateInitializer(int32_t index)
     }
     parseExpression(root);
     inferType(root, 0);
-    bool floatingObject = baseType(entry.type) == 6;
+    bool floatingObject = baseType(entry.type) == BASE_FLOAT;
     if (root->op == FCONST) {
         if (floatingObject) {
             entry.intValue = 0;
@@ -155,11 +157,11 @@ void emitStaticData(int32_t first, int32_t last, TypeCode type, bool initialised
         for (int32_t index = first; index <= last; ++index) {
             int32_t value = symbolAt(index).intValue;
             if (bytes == 1)
-                emit("%s: DFB %d\n", assemblerName(index), value);
+                emit("{}: DFB {}\n", assemblerName(index), value);
             else if (bytes == 2)
-                emit("%s: DW %d\n", assemblerName(index), value);
+                emit("{}: DW {}\n", assemblerName(index), value);
             else
-                emit("%s: DD %d\n", assemblerName(index), value);
+                emit("{}: DD {}\n", assemblerName(index), value);
         }
     } else if (ramVariablesFlag == 1) {
         if (initialised)
@@ -167,14 +169,14 @@ void emitStaticData(int32_t first, int32_t last, TypeCode type, bool initialised
         if (bytes == 0)
             fatalError("error: undefined symbol");
         for (int32_t index = first; index <= last; ++index) {
-            emit("%s EQU $%04X\n", assemblerName(index), static_cast<unsigned>(ramBase));
+            emit("{} EQU ${:04X}\n", assemblerName(index), static_cast<unsigned>(ramBase));
             ramBase = static_cast<uint16_t>(ramBase + static_cast<uint32_t>(storageBytes(count, bytes)));
         }
     } else {
         if (bytes == 0)
             fatalError("error: undefined symbol");
         for (int32_t index = first; index <= last; ++index)
-            emit("%s DS %d\n", assemblerName(index), storageBytes(count, bytes));
+            emit("{} DS {}\n", assemblerName(index), storageBytes(count, bytes));
     }
 }
 

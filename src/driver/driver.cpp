@@ -2,22 +2,16 @@
 // the two files and one run of the compiler over them.
 #include <cstdio>
 
+#include "base/diagnostics.h"
+#include "base/options.h"
 #include "decl/decl.h"
 #include "driver/driver.h"
+#include "lexer/lexer.h"
 #include "output/output.h"
 #include "symbols/symbols.h"
 
-uint16_t romOrigin = 0xFFFF;
-uint16_t stackInit = 0xFFFF;
-uint16_t ramBase = 0x00E0;
-uint8_t mulDivMode = 1;
-uint8_t optimizeFlag = 0;
-uint8_t ramVariablesFlag = 0;
-
 // Origin used when no -B gave one.
 constexpr uint16_t DEFAULT_ORIGIN = 0x2000;
-// Exit status for a wrong command line or a file that cannot be opened.
-constexpr int COMMAND_LINE_FAILURE = 22;
 
 static void printUsage()
 {
@@ -47,10 +41,10 @@ static void applySwitch(const char* argument)
         readSwitchValue(argument, &romOrigin);
         break;
     case 'C':
-        mulDivMode = 0;
+        mulDivMode = MULDIV_HELPERS;
         break;
     case 'I':
-        mulDivMode = 1;
+        mulDivMode = MULDIV_INLINE;
         break;
     case 'O':
         optimizeFlag = 1;
@@ -73,6 +67,7 @@ static void applySwitch(const char* argument)
 
 int quarnMain(int argc, char** argv)
 {
+    beforeFatalExit = closeOutput;
     resetScanner();
     initSymbolTable();
     checkForUpdate();
@@ -86,22 +81,23 @@ int quarnMain(int argc, char** argv)
     }
     if (argc != 3) {
         printUsage();
-        return COMMAND_LINE_FAILURE;
+        return FILE_FAILURE_STATUS;
     }
 
     FILE* source = fopen(argv[1], "rb");
     if (source == nullptr) {
         printf("error: can't open C source file %s\n", argv[1]);
-        return COMMAND_LINE_FAILURE;
+        return FILE_FAILURE_STATUS;
     }
     FILE* output = fopen(argv[2], "wb");
     if (output == nullptr) {
         printf("error: can't open output file %s\n", argv[2]);
-        return COMMAND_LINE_FAILURE;
+        return FILE_FAILURE_STATUS;
     }
+    outputName = argv[2];
 
     compileSource(source, output);
-    fclose(output);
+    closeOutput();
     fclose(source);
     return errorLevel;
 }
@@ -112,11 +108,10 @@ void compileSource(FILE* source, FILE* output)
 {
     sourceFile = source;
     outputFile = output;
-    if (romOrigin == 0xFFFF)
+    if (romOrigin == NO_ADDRESS)
         romOrigin = DEFAULT_ORIGIN;
     writeHeader();
     currentToken = nextToken();
     compileTranslationUnit();
     writeTrailer();
-    flushOutput();
 }

@@ -1,38 +1,16 @@
-// Command line, option globals, the compilation driver, diagnostics and token
-// matching, and the update notice.
+// The driver: the command line, one compilation run and the update notice.
+// quarnMain checks for a newer version, prints the banner, reads the switches
+// into the options (base/options.h), opens the two files and runs
+// compileSource over them, which writes the header, compiles the translation
+// unit and writes the trailer. It uses every other folder; nothing outside
+// this folder includes this header.
 #pragma once
 
-#include <cstdint>
 #include <cstdio>
-
-#include "lexer/lexer.h"
-
-extern uint16_t romOrigin;         // 0xFFFF: no -B given (becomes 0x2000)
-extern uint16_t stackInit;         // 0xFFFF: stack pointer not set
-extern uint16_t ramBase;           // register block, then next free RAM address
-extern uint8_t mulDivMode;         // 0: helper calls (-C), 1: inline (-I)
-extern uint8_t optimizeFlag;       // -O
-extern uint8_t ramVariablesFlag;   // 1: variables by equates in RAM (-V)
-
-extern int32_t errorLevel;         // exit status of a completed run
-extern TokenCode currentToken;     // the lookahead token
 
 // The program: banner, switches, files, one compilation; returns the exit status.
 int quarnMain(int argc, char** argv);
 void compileSource(FILE* source, FILE* output);
-
-[[noreturn]] void fatalError(const char* message);
-void reportError(const char* message);
-void reportWarning(const char* message);
-// Consumes the lookahead when it is the expected token; anything else is a
-// fatal syntax error (matchFailed). Inline: it runs once per token.
-[[noreturn]] void matchFailed(TokenCode expected);
-inline void match(TokenCode expected)
-{
-    if (currentToken != expected)
-        matchFailed(expected);
-    currentToken = nextToken();
-}
 
 // Start-up check for a newer version; silent when no address is configured or
 // the server cannot be reached.

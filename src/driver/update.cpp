@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "base/diagnostics.h"
 #include "driver/driver.h"
 
 namespace {
@@ -31,7 +32,7 @@ void loadAddress(char* target, const char* address)
 // program goes on without waiting.
 void showMessageBox(const char* text, const char* caption)
 {
-    fprintf(stderr, "%s: %s\n", caption, text);
+    printDiagnostic("{}: {}\n", caption, text);
 }
 
 // Full path of an executable program found on PATH into path; false when

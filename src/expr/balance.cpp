@@ -2,7 +2,7 @@
 // types gets its integer constants retyped towards the other side and a
 // widening node over the narrower operand; assignments and arguments get a
 // narrowing node over a wider value.
-#include "driver/driver.h"
+#include "base/diagnostics.h"
 #include "expr/expr.h"
 
 namespace {
@@ -60,15 +60,15 @@ void retypeConstants(ExprNode* node, int32_t from, int32_t to, int toBase, bool 
 int32_t wideningKind(int to, int from)
 {
     switch (to * 8 + from) {
-    case 6 * 8 + 5: return LONG_TO_FLOAT;
-    case 6 * 8 + 4: return INT_TO_FLOAT;
-    case 6 * 8 + 3: return CHAR_TO_FLOAT;
-    case 5 * 8 + 4: return INT_TO_LONG;
-    case 5 * 8 + 3: return CHAR_TO_LONG;
-    case 5 * 8 + 1: return BOOL_TO_LONG;
-    case 4 * 8 + 3: return CHAR_TO_INT;
-    case 4 * 8 + 1: return BOOL_TO_INT;
-    case 3 * 8 + 1: return BOOL_TO_CHAR;
+    case BASE_FLOAT * 8 + BASE_LONG: return LONG_TO_FLOAT;
+    case BASE_FLOAT * 8 + BASE_INT: return INT_TO_FLOAT;
+    case BASE_FLOAT * 8 + BASE_CHAR: return CHAR_TO_FLOAT;
+    case BASE_LONG * 8 + BASE_INT: return INT_TO_LONG;
+    case BASE_LONG * 8 + BASE_CHAR: return CHAR_TO_LONG;
+    case BASE_LONG * 8 + BASE_BOOL: return BOOL_TO_LONG;
+    case BASE_INT * 8 + BASE_CHAR: return CHAR_TO_INT;
+    case BASE_INT * 8 + BASE_BOOL: return BOOL_TO_INT;
+    case BASE_CHAR * 8 + BASE_BOOL: return BOOL_TO_CHAR;
     default: return EMPTY;
     }
 }
@@ -88,9 +88,15 @@ void insertWidening(ExprNode*& child, int to, int from)
 // retyped towards the other side (int to long next to a wider operand, long
 // back to int, int to char next to a char), then the narrower child is
 // widened. Returns the wider base type with the SIGNED flag of either side.
-// (balanceTypes, inline in expr.h, answers when either type is 0.)
-TypeCode balanceMixedTypes(TypeCode left, TypeCode right, ExprNode* node)
+// A type of 0 (nothing parsed) leaves the other as it is.
+TypeCode balanceTypes(TypeCode left, TypeCode right, ExprNode* node)
 {
+    if (left == 0) {
+        return right;
+    }
+    if (right == 0) {
+        return left;
+    }
     if ((left & FUNCTION) || (right & FUNCTION)) {
         fatalError("error: function/procedure unexpected");
     }
@@ -98,9 +104,9 @@ TypeCode balanceMixedTypes(TypeCode left, TypeCode right, ExprNode* node)
     int leftBase = baseType(left);
     int rightBase = baseType(right);
     if (leftBase != rightBase) {
-        retypeConstants(node, ICONST, LCONST, 5, true, leftBase, rightBase);
-        retypeConstants(node, LCONST, ICONST, 4, false, leftBase, rightBase);
-        retypeConstants(node, ICONST, CCONST, 3, false, leftBase, rightBase);
+        retypeConstants(node, ICONST, LCONST, BASE_LONG, true, leftBase, rightBase);
+        retypeConstants(node, LCONST, ICONST, BASE_INT, false, leftBase, rightBase);
+        retypeConstants(node, ICONST, CCONST, BASE_CHAR, false, leftBase, rightBase);
     }
     int wider = leftBase > rightBase ? leftBase : rightBase;
     if (wider != leftBase && node->left != nullptr) {
@@ -124,12 +130,12 @@ TypeCode narrowNode(TypeCode target, TypeCode source, ExprNode* node)
         fatalError("error: function/procedure unexpected");
     }
     switch (baseType(target) * 8 + baseType(source)) {
-    case 3 * 8 + 4: node->op = INT_TO_CHAR; break;
-    case 3 * 8 + 5: node->op = LONG_TO_CHAR; break;
-    case 4 * 8 + 5: node->op = LONG_TO_INT; break;
-    case 3 * 8 + 6: node->op = FLOAT_TO_CHAR; break;
-    case 4 * 8 + 6: node->op = FLOAT_TO_INT; break;
-    case 5 * 8 + 6: node->op = FLOAT_TO_LONG; break;
+    case BASE_CHAR * 8 + BASE_INT: node->op = INT_TO_CHAR; break;
+    case BASE_CHAR * 8 + BASE_LONG: node->op = LONG_TO_CHAR; break;
+    case BASE_INT * 8 + BASE_LONG: node->op = LONG_TO_INT; break;
+    case BASE_CHAR * 8 + BASE_FLOAT: node->op = FLOAT_TO_CHAR; break;
+    case BASE_INT * 8 + BASE_FLOAT: node->op = FLOAT_TO_INT; break;
+    case BASE_LONG * 8 + BASE_FLOAT: node->op = FLOAT_TO_LONG; break;
     default: break;
     }
     return (source & ~BASE_MASK) | baseType(target);

@@ -3,7 +3,7 @@
 // value lies little-endian on the stack), JSR, the caller drops the argument
 // bytes by adding their count to SP, the result is moved from BX into the
 // slot the expression expects, and the saved temporaries are pulled back.
-#include "driver/driver.h"
+#include "base/diagnostics.h"
 #include "expr/expr.h"
 #include "output/output.h"
 
@@ -22,17 +22,17 @@ int32_t pushArgument(int32_t count, TypeCode type)
     const int base = baseType(type);
     const bool address = (type & (POINTER | ARRAY)) != 0;
     int32_t pushed = 0;
-    if (address || base == 1 || base == 3 || base == 4) {
+    if (address || base == BASE_BOOL || base == BASE_CHAR || base == BASE_INT) {
         const char* low = byteOperand(tempCounter - 2, false);
         const char* high = byteOperand(tempCounter - 1, false);
-        emit(" LDA %s\n PHA\n LDA %s\n PHA\n", high, low);
+        emit(" LDA {}\n PHA\n LDA {}\n PHA\n", high, low);
         pushed = 2;
-    } else if (base == 5 || base == 6) {
+    } else if (base == BASE_LONG || base == BASE_FLOAT) {
         const char* byte0 = byteOperand(tempCounter - 4, false);
         const char* byte1 = byteOperand(tempCounter - 3, false);
         const char* byte2 = byteOperand(tempCounter - 2, false);
         const char* byte3 = byteOperand(tempCounter - 1, false);
-        emit(" LDA %s\n PHA\n LDA %s\n PHA\n LDA %s\n PHA\n LDA %s\n PHA\n", byte3, byte2, byte1,
+        emit(" LDA {}\n PHA\n LDA {}\n PHA\n LDA {}\n PHA\n LDA {}\n PHA\n", byte3, byte2, byte1,
              byte0);
         pushed = 4;
     } else {
@@ -60,7 +60,7 @@ void saveWord(int number)
 {
     const char* low = wordOperand(number);
     const char* high = wordOperand(number);
-    emit(" LDA %s+1\n PHA\n LDA %s\n PHA\n", high, low);
+    emit(" LDA {}+1\n PHA\n LDA {}\n PHA\n", high, low);
 }
 
 // Pulls a saved word back into its register, low byte first; a binding left
@@ -70,7 +70,7 @@ void restoreWord(int number)
     releaseRegister(number);
     const char* high = wordOperand(number);
     const char* low = wordOperand(number);
-    emit(" PLA\n STA %s\n PLA\n STA %s+1\n", low, high);
+    emit(" PLA\n STA {}\n PLA\n STA {}+1\n", low, high);
 }
 
 // Copies the word at source into the word at target, low byte first.
@@ -80,7 +80,7 @@ void copyWord(int target, int source)
     const char* sourceHigh = wordOperand(source);
     const char* targetLow = wordOperand(target);
     const char* sourceLow = wordOperand(source);
-    emit(" LDA %s\n STA %s\n LDA %s+1\n STA %s+1\n", sourceLow, targetLow, sourceHigh,
+    emit(" LDA {}\n STA {}\n LDA {}+1\n STA {}+1\n", sourceLow, targetLow, sourceHigh,
          targetHigh);
 }
 
@@ -99,7 +99,7 @@ void compileCall(int32_t symbol, ExprNode* list)
     if (list == nullptr)
         fatalError("error: expected ID");
     // The result will be moved to the word at saved: it must be a register.
-    if (saved > FIRST_TEMP && baseType(type) != 0)
+    if (saved > FIRST_TEMP && baseType(type) != BASE_VOID)
         checkRegister(saved + 1);
 
     // Live temporaries, the highest first, BX last.
@@ -109,14 +109,14 @@ void compileCall(int32_t symbol, ExprNode* list)
     }
 
     if (list->op == RPAREN) {
-        const char* name = keptAssemblerName(symbol);
-        emit(" JSR Z%s\n", name);
+        const char* name = assemblerName(symbol);
+        emit(" JSR Z{}\n", name);
     } else {
         count = pushCellArgument(count, list);
         if (list->right != nullptr)
             count = pushArguments(count, list->right);
-        const char* name = keptAssemblerName(symbol);
-        emit(" JSR Z%s\n STX BP\n TSX\n TXA\n CLC\n ADC #$%02X\n TAX\n TXS\n LDX BP\n", name,
+        const char* name = assemblerName(symbol);
+        emit(" JSR Z{}\n STX BP\n TSX\n TXA\n CLC\n ADC #${:02X}\n TAX\n TXS\n LDX BP\n", name,
              count);
     }
 
@@ -124,7 +124,7 @@ void compileCall(int32_t symbol, ExprNode* list)
         return;
 
     // Move the result from BX above the live temporaries before they return.
-    if (baseType(type) != 0) {
+    if (baseType(type) != BASE_VOID) {
         releaseRegister(saved);
         copyWord(saved, tempCounter);
     }

@@ -3,10 +3,7 @@
 // (two bytes, four for long and float) that begins at the tempCounter the
 // node was entered with; an operator leaves its result in its left
 // operand's slot. Leaves are bound, not loaded (see operands.cpp).
-#include <cstdio>
-#include <cstring>
-
-#include "driver/driver.h"
+#include "base/diagnostics.h"
 #include "expr/expr.h"
 #include "output/output.h"
 
@@ -36,7 +33,7 @@ bool isPointerValue(TypeCode type)
 // of its slot.
 bool isOneByteValue(TypeCode type)
 {
-    return !isPointerValue(type) && (baseType(type) == 1 || baseType(type) == 3);
+    return !isPointerValue(type) && (baseType(type) == BASE_BOOL || baseType(type) == BASE_CHAR);
 }
 
 // Bytes a value occupies on the temporary stack; fatal "error: undefined
@@ -59,51 +56,21 @@ void missingOperand(const ExprNode* child)
         fatalError("error: expected ID");
 }
 
-// The immediate texts of the low and high byte of a 16-bit value: decimal
-// texts inside the small range, else hexadecimal. The same values recur all
-// through a source, so the texts of each are kept in a table keyed by the
-// value and the form.
-constexpr uint32_t CONSTANT_TABLE_SIZE = 1024;  // a power of two
-
-struct ConstantTexts {
-    bool filled;
-    bool decimal;
-    int32_t value;
-    char low[CONSTANT_TEXT_SIZE];
-    char high[CONSTANT_TEXT_SIZE];
-    size_t lowLength;
-    size_t highLength;
-};
-ConstantTexts constantTable[CONSTANT_TABLE_SIZE];
-
-const ConstantTexts& constantTexts(int32_t value, bool decimal)
-{
-    uint32_t slot = ((static_cast<uint32_t>(value) * 2654435761u >> 22) ^ (decimal ? 1u : 0u)) & (CONSTANT_TABLE_SIZE - 1);
-    ConstantTexts& texts = constantTable[slot];
-    if (texts.filled && texts.value == value && texts.decimal == decimal)
-        return texts;
-    if (decimal) {
-        formatText(texts.low, sizeof texts.low, "#>%d", value);
-        formatText(texts.high, sizeof texts.high, "#<%d", value);
-    } else {
-        formatText(texts.low, sizeof texts.low, "#>$%04X", static_cast<unsigned>(value) & 0xFFFF);
-        formatText(texts.high, sizeof texts.high, "#<$%04X", static_cast<unsigned>(value) & 0xFFFF);
-    }
-    texts.lowLength = strlen(texts.low);
-    texts.highLength = strlen(texts.high);
-    texts.filled = true;
-    texts.value = value;
-    texts.decimal = decimal;
-    return texts;
-}
-
 // Binds register number and number + 1 to the low and high byte of a
-// 16-bit value.
+// 16-bit value: decimal texts inside the small range, else hexadecimal.
 void bindWord(int number, int32_t value, bool decimal)
 {
-    const ConstantTexts& texts = constantTexts(value, decimal);
-    bindRegister(number, texts.low, texts.lowLength);
-    bindRegister(number + 1, texts.high, texts.highLength);
+    char low[CONSTANT_TEXT_SIZE];
+    char high[CONSTANT_TEXT_SIZE];
+    if (decimal) {
+        formatText(low, sizeof low, FMT_COMPILE("#>{}"), value);
+        formatText(high, sizeof high, FMT_COMPILE("#<{}"), value);
+    } else {
+        formatText(low, sizeof low, FMT_COMPILE("#>${:04X}"), static_cast<unsigned>(value) & 0xFFFF);
+        formatText(high, sizeof high, FMT_COMPILE("#<${:04X}"), static_cast<unsigned>(value) & 0xFFFF);
+    }
+    bindRegister(number, low);
+    bindRegister(number + 1, high);
 }
 
 // Constants emit no code: their bytes are bound to immediate texts.
@@ -114,19 +81,20 @@ TypeCode generateConstant(const ExprNode* node)
     bool decimal = value >= DECIMAL_LOW && value <= DECIMAL_HIGH;
     if (node->op == CCONST) {
         pushSlot(2);
-        const ConstantTexts& texts = constantTexts(value, true);  // "#>%d" at any value
-        bindRegister(start, texts.low, texts.lowLength);
-        return 3;
+        char text[CONSTANT_TEXT_SIZE];
+        formatText(text, sizeof text, FMT_COMPILE("#>{}"), value);  // decimal at any value
+        bindRegister(start, text);
+        return BASE_CHAR;
     }
     if (node->op == ICONST) {
         pushSlot(2);
         bindWord(start, value, decimal);
-        return SIGNED | 4;
+        return SIGNED | BASE_INT;
     }
     pushSlot(4);
     bindWord(start, value, decimal);
     bindWord(start + 2, value >> 16, decimal);
-    return SIGNED | 5;
+    return SIGNED | BASE_LONG;
 }
 
 // The conversions between bool, char, int and long, applied to the value
@@ -139,29 +107,29 @@ TypeCode convertValue(int32_t op, TypeCode type, int start)
     case BOOL_TO_CHAR: {
         const char* target = byteOperand(start, false);
         const char* source = byteOperand(start, false);
-        emit(" LDA %s\n AND #1\n STA %s\n", source, target);
-        return flags | 3;
+        emit(" LDA {}\n AND #1\n STA {}\n", source, target);
+        return flags | BASE_CHAR;
     }
     case INT_TO_CHAR:
-        return flags | 3;
+        return flags | BASE_CHAR;
     case LONG_TO_CHAR:
         tempCounter = start + 2;
-        return flags | 3;
+        return flags | BASE_CHAR;
     case BOOL_TO_INT: {
         const char* high = wordOperand(start);
         const char* target = wordOperand(start);
         const char* source = wordOperand(start);
-        emit(" LDA %s\n AND #1\n STA %s\n LDA #0\n STA %s+1\n", source, target, high);
-        return flags | 4;
+        emit(" LDA {}\n AND #1\n STA {}\n LDA #0\n STA {}+1\n", source, target, high);
+        return flags | BASE_INT;
     }
     case CHAR_TO_INT: {
         const char* high = byteOperand(start + 1, false);
-        emit(" LDA #0\n STA %s\n", high);
-        return flags | 4;
+        emit(" LDA #0\n STA {}\n", high);
+        return flags | BASE_INT;
     }
     case LONG_TO_INT:
         tempCounter = start + 2;
-        return flags | 4;
+        return flags | BASE_INT;
     default:
         break;
     }
@@ -172,15 +140,15 @@ TypeCode convertValue(int32_t op, TypeCode type, int start)
         const char* high = wordOperand(start);
         const char* target = wordOperand(start);
         const char* source = wordOperand(start);
-        emit(" LDA %s\n AND #1\n STA %s\n LDA #0\n STA %s+1\n", source, target, high);
+        emit(" LDA {}\n AND #1\n STA {}\n LDA #0\n STA {}+1\n", source, target, high);
     } else if (op == CHAR_TO_LONG) {
         const char* high = byteOperand(start + 1, false);
-        emit(" LDA #0\n STA %s\n", high);
+        emit(" LDA #0\n STA {}\n", high);
     }
     const char* upperHigh = wordOperand(start + 2);
     const char* upper = wordOperand(start + 2);
-    emit(" LDA #0\n STA %s\n STA %s+1\n", upper, upperHigh);
-    return flags | 5;
+    emit(" LDA #0\n STA {}\n STA {}+1\n", upper, upperHigh);
+    return flags | BASE_LONG;
 }
 
 bool isWidening(int32_t op)
@@ -211,23 +179,23 @@ TypeCode generateCast(ExprNode* node)
     int start = tempCounter;
     TypeCode type = generateExpression(node->left);
     int base = baseType(type);
-    if (base != 1 && base != 3 && base != 4 && base != 5 && base != 6)
+    if (base != BASE_BOOL && base != BASE_CHAR && base != BASE_INT && base != BASE_LONG && base != BASE_FLOAT)
         fatalError("error: undefined type");
     TypeCode flags = type & ~BASE_MASK;
     if (node->op == CAST_CHAR) {
-        if (base == 1)
+        if (base == BASE_BOOL)
             return convertValue(BOOL_TO_CHAR, type, start);
-        if (base == 5 || base == 6)
+        if (base == BASE_LONG || base == BASE_FLOAT)
             tempCounter = start + 2;
-        return flags | 3;
+        return flags | BASE_CHAR;
     }
-    if (base == 1)
+    if (base == BASE_BOOL)
         return convertValue(BOOL_TO_INT, type, start);
-    if (base == 3)
+    if (base == BASE_CHAR)
         return convertValue(CHAR_TO_INT, type, start);
-    if (base == 5 || base == 6)
+    if (base == BASE_LONG || base == BASE_FLOAT)
         tempCounter = start + 2;
-    return flags | 4;
+    return flags | BASE_INT;
 }
 
 // Unary -, ~ and !, byte by byte over as many bytes as the operand's base
@@ -242,13 +210,13 @@ TypeCode generateUnary(ExprNode* node)
     for (int k = 0; k < width; k++) {
         const char* operand = byteOperand(start + k, true);
         if (node->op == MINUS && k == 0)
-            emit(" LDA #0\n SEC\n SBC %s\n", operand);
+            emit(" LDA #0\n SEC\n SBC {}\n", operand);
         else if (node->op == MINUS)
-            emit(" LDA #0\n SBC %s\n", operand);
+            emit(" LDA #0\n SBC {}\n", operand);
         else
-            emit(" LDA %s\n EOR #$0FF\n", operand);
+            emit(" LDA {}\n EOR #$0FF\n", operand);
         const char* result = byteOperand(start + k, false);
-        emit(" STA %s\n", result);
+        emit(" STA {}\n", result);
     }
     if (node->op == BANG)
         return baseType(type);
@@ -275,10 +243,10 @@ TypeCode generatePortRead(ExprNode* node)
     flushRegisters(REGISTER_LIMIT);
     if (node->op == KW_INP) {
         readThroughPointer(1, start, tempCounter);
-        return 3;
+        return BASE_CHAR;
     }
     readThroughPointer(2, start, tempCounter);
-    return 4;
+    return BASE_INT;
 }
 
 // Type of +, -, &, |, ^: the larger base type; an address operand makes the
@@ -307,21 +275,21 @@ void emitBytewise(int32_t op, int width, int left, int right)
         const char* second = byteOperand(right + k, true);
         const char* first = byteOperand(left + k, true);
         if (op == PLUS && k == 0)
-            emit(" LDA %s\n CLC\n ADC %s\n", first, second);
+            emit(" LDA {}\n CLC\n ADC {}\n", first, second);
         else if (op == PLUS)
-            emit(" LDA %s\n ADC %s\n", first, second);
+            emit(" LDA {}\n ADC {}\n", first, second);
         else if (op == MINUS && k == 0)
-            emit(" LDA %s\n SEC\n SBC %s\n", first, second);
+            emit(" LDA {}\n SEC\n SBC {}\n", first, second);
         else if (op == MINUS)
-            emit(" LDA %s\n SBC %s\n", first, second);
+            emit(" LDA {}\n SBC {}\n", first, second);
         else if (op == AMP || op == ANDAND)
-            emit(" LDA %s\n AND %s\n", first, second);
+            emit(" LDA {}\n AND {}\n", first, second);
         else if (op == BAR || op == OROR)
-            emit(" LDA %s\n ORA %s\n", first, second);
+            emit(" LDA {}\n ORA {}\n", first, second);
         else
-            emit(" LDA %s\n EOR %s\n", first, second);
+            emit(" LDA {}\n EOR {}\n", first, second);
         const char* result = byteOperand(left + k, false);
-        emit(" STA %s\n", result);
+        emit(" STA {}\n", result);
     }
 }
 
@@ -331,14 +299,14 @@ void emitBytewise(int32_t op, int width, int left, int right)
 TypeCode generateLogical(ExprNode* node, TypeCode left, TypeCode right, int leftAt, int rightAt)
 {
     int width = operandWidth(left, right);
-    if (baseType(left) == 1 && baseType(right) == 1 && !isPointerValue(left | right)) {
+    if (baseType(left) == BASE_BOOL && baseType(right) == BASE_BOOL && !isPointerValue(left | right)) {
         const char* result = byteOperand(leftAt, false);
         const char* second = byteOperand(rightAt, false);
         const char* first = byteOperand(leftAt, false);
         if (node->op == ANDAND)
-            emit(" LDA %s\n AND %s\n STA %s\n", first, second, result);
+            emit(" LDA {}\n AND {}\n STA {}\n", first, second, result);
         else
-            emit(" LDA %s\n ORA %s\n STA %s\n", first, second, result);
+            emit(" LDA {}\n ORA {}\n STA {}\n", first, second, result);
     } else {
         if (node->op == ANDAND)
             reportWarning("applying boolean AND to non boolean value");
@@ -351,11 +319,11 @@ TypeCode generateLogical(ExprNode* node, TypeCode left, TypeCode right, int left
             const char* a3 = wordOperand(leftAt);
             const char* a2 = wordOperand(leftAt);
             const char* a1 = wordOperand(leftAt);
-            emit(" LDA %s\n ORA %s+1\n ORA %s+2\n ORA %s+3\n STA %s\n", a1, a2, a3, a4, a5);
+            emit(" LDA {}\n ORA {}+1\n ORA {}+2\n ORA {}+3\n STA {}\n", a1, a2, a3, a4, a5);
         }
     }
     tempCounter = leftAt + 2;
-    return 1;
+    return BASE_BOOL;
 }
 
 // The two-operand operators of this file and the comparisons: both operands
@@ -457,7 +425,7 @@ TypeCode generateNode(ExprNode* node)
     case CHAR_TO_FLOAT:
     case INT_TO_FLOAT:
     case LONG_TO_FLOAT:
-        return 0;
+        return BASE_VOID;  // no value: a later use of it stops with "undefined type"
     case CAST_CHAR:
     case CAST_INT:
         return generateCast(node);
@@ -467,7 +435,7 @@ TypeCode generateNode(ExprNode* node)
     default:
         break;
     }
-    fprintf(stderr, "error: expected %s but found %s\n", "ID", tokenSpelling(node->op));
+    printDiagnostic("error: expected {} but found {}\n", "ID", tokenSpelling(node->op));
     fatalError("syntax error");
 }
 
@@ -480,7 +448,7 @@ void readThroughPointer(int width, int start, int scratch)
     if (width == 1) {
         const char* target = byteOperand(start, false);
         const char* pointer = wordOperand(start);
-        emit(" LDY #0\n LDA (%s),Y\n STA %s\n", pointer, target);
+        emit(" LDY #0\n LDA ({}),Y\n STA {}\n", pointer, target);
         tempCounter = start + 2;
         return;
     }
@@ -491,7 +459,7 @@ void readThroughPointer(int width, int start, int scratch)
         const char* a3 = wordOperand(start);
         const char* a2 = byteOperand(scratch, false);
         const char* a1 = wordOperand(start);
-        emit(" LDY #0\n LDA (%s),Y\n STA %s\n INY\n LDA (%s),Y\n STA %s+1\n LDA %s\n STA %s\n",
+        emit(" LDY #0\n LDA ({}),Y\n STA {}\n INY\n LDA ({}),Y\n STA {}+1\n LDA {}\n STA {}\n",
              a1, a2, a3, a4, a5, a6);
         tempCounter = start + 2;
         return;
@@ -514,8 +482,8 @@ void readThroughPointer(int width, int start, int scratch)
     const char* a3 = wordOperand(copy);
     const char* a2 = wordOperand(start);
     const char* a1 = wordOperand(start);
-    emit(" LDY %s\n LDA %s+1\n STY %s\n STA %s+1\n LDY #0\n LDA (%s),Y\n STA %s\n INY\n"
-         " LDA (%s),Y\n STA %s+1\n INY\n LDA (%s),Y\n STA %s+2\n INY\n LDA (%s),Y\n STA %s+3\n",
+    emit(" LDY {}\n LDA {}+1\n STY {}\n STA {}+1\n LDY #0\n LDA ({}),Y\n STA {}\n INY\n"
+         " LDA ({}),Y\n STA {}+1\n INY\n LDA ({}),Y\n STA {}+2\n INY\n LDA ({}),Y\n STA {}+3\n",
          a1, a2, a3, a4, a5, a6, a7, a8, a9, a10, a11, a12);
 }
 

@@ -20,14 +20,14 @@ void emitEquality(int32_t op, int width, int left, int right, int32_t label)
     if (width == 1) {
         const char* second = byteOperand(right, true);
         const char* first = byteOperand(left, true);
-        emit(" LDA %s\n SEC\n SBC %s\n", first, second);
-        emit(" BEQ LL%d\n", label);
+        emit(" LDA {}\n SEC\n SBC {}\n", first, second);
+        emit(" BEQ LL{}\n", label);
     } else if (width == 2) {
         const char* r1 = byteOperand(right + 1, true);
         const char* l1 = byteOperand(left + 1, true);
         const char* r0 = byteOperand(right, true);
         const char* l0 = byteOperand(left, true);
-        emit(" LDA %s\n SEC\n SBC %s\n BNE LL%d\n LDA %s\n SBC %s\n BEQ LL%d\n",
+        emit(" LDA {}\n SEC\n SBC {}\n BNE LL{}\n LDA {}\n SBC {}\n BEQ LL{}\n",
              l0, r0, label + 1, l1, r1, label);
     } else {
         const char* r3 = byteOperand(right + 3, true);
@@ -38,15 +38,15 @@ void emitEquality(int32_t op, int width, int left, int right, int32_t label)
         const char* l1 = byteOperand(left + 1, true);
         const char* r0 = byteOperand(right, true);
         const char* l0 = byteOperand(left, true);
-        emit(" LDA %s\n SEC\n SBC %s\n BNE LL%d\n LDA %s\n SBC %s\n BNE LL%d\n"
-             " LDA %s\n SBC %s\n BNE LL%d\n LDA %s\n SBC %s\n BEQ LL%d\n",
+        emit(" LDA {}\n SEC\n SBC {}\n BNE LL{}\n LDA {}\n SBC {}\n BNE LL{}\n"
+             " LDA {}\n SBC {}\n BNE LL{}\n LDA {}\n SBC {}\n BEQ LL{}\n",
              l0, r0, label + 1, l1, r1, label + 1, l2, r2, label + 1, l3, r3, label);
     }
     const char* result = byteOperand(left, false);
     if (op == EQ)
-        emit("LL%d EQU *\n LDA #$0FF\nLL%d EQU *\n EOR #$0FF\n STA %s\n", label + 1, label, result);
+        emit("LL{} EQU *\n LDA #$0FF\nLL{} EQU *\n EOR #$0FF\n STA {}\n", label + 1, label, result);
     else
-        emit("LL%d EQU *\n LDA #$0FF\nLL%d EQU *\n STA %s\n", label + 1, label, result);
+        emit("LL{} EQU *\n LDA #$0FF\nLL{} EQU *\n STA {}\n", label + 1, label, result);
 }
 
 // <, <=, >, >=: first - second over all bytes; the borrow (unsigned) or
@@ -60,26 +60,26 @@ void emitOrdering(int32_t op, bool isSigned, int width, int left, int right, int
         const char* b = byteOperand(second + k, true);
         const char* a = byteOperand(first + k, true);
         if (k == 0)
-            emit(" LDA %s\n SEC\n SBC %s\n", a, b);
+            emit(" LDA {}\n SEC\n SBC {}\n", a, b);
         else
-            emit(" LDA %s\n SBC %s\n", a, b);
+            emit(" LDA {}\n SBC {}\n", a, b);
     }
     const char* r3 = byteOperand(left, false);
     const char* r2 = byteOperand(left, false);
     const char* r1 = byteOperand(left, false);
     bool strict = op == LT || op == GT;
     if (isSigned && strict)
-        emit(" BVS LL%d\n EOR #$0FF\nLL%d EQU *\n ASL A\n STA %s\n"
-             " SBC %s\t* if neg sign set, now carry set, set true\n STA %s\n",
+        emit(" BVS LL{}\n EOR #$0FF\nLL{} EQU *\n ASL A\n STA {}\n"
+             " SBC {}\t* if neg sign set, now carry set, set true\n STA {}\n",
              label, label, r1, r2, r3);
     else if (isSigned)
-        emit(" BVC LL%d\n EOR #$0FF\nLL%d EQU *\n ASL A\n STA %s\n"
-             " SBC %s\t* if neg sign set, now carry set, set true\n STA %s\n",
+        emit(" BVC LL{}\n EOR #$0FF\nLL{} EQU *\n ASL A\n STA {}\n"
+             " SBC {}\t* if neg sign set, now carry set, set true\n STA {}\n",
              label, label, r1, r2, r3);
     else if (strict)
-        emit(" STA %s\n SBC %s\t* if carry set, set true\n STA %s\n", r1, r2, r3);
+        emit(" STA {}\n SBC {}\t* if carry set, set true\n STA {}\n", r1, r2, r3);
     else
-        emit(" STA %s\n SBC %s\t* if carry set, set true\n EOR #$0FF\n STA %s\n", r1, r2, r3);
+        emit(" STA {}\n SBC {}\t* if carry set, set true\n EOR #$0FF\n STA {}\n", r1, r2, r3);
 }
 
 }  // namespace
@@ -103,5 +103,5 @@ TypeCode generateComparison(ExprNode* node, TypeCode leftType, TypeCode rightTyp
     }
     tempCounter = left + 2;
     labelCounter += 2;
-    return 1;
+    return BASE_BOOL;
 }

@@ -1,5 +1,12 @@
-// Expressions: the tree and its parser, typing and folding, temporaries and
-// operand texts, and the code generator with its operator families.
+// Expressions, from tokens to 6502 code. A statement passes each expression through
+//   parseExpression(root)     the tree, with operand types balanced
+//   typeOf(root)              folding and cheaper operators (-O only)
+//   generateExpression(root)  the code; the value ends in the slot at tempCounter
+// and then flushRegisters and freeTree: nothing here outlives the statement.
+// Owns the tree (tree.cpp) and the temporaries BX..REF with their pending operand
+// texts (operands.cpp). Uses lexer, symbols, decl (type codes), stmt (the label
+// counter), output, the diagnostics and the switches. Limits: 200 nested
+// brackets, 2000 parser steps, 14 register bytes; each ends in a fatal error.
 #pragma once
 
 #include <cstddef>
@@ -51,20 +58,7 @@ void pullUp(ExprNode* node);
 extern int32_t argumentIndex;
 TypeCode parseExpression(ExprNode* node);
 void parseArguments(int32_t function, ExprNode* list);
-TypeCode balanceMixedTypes(TypeCode left, TypeCode right, ExprNode* node);
-// Every parser level balances its result, mostly with nothing (0) or with
-// the same type: those cases, which change no node, are answered here
-// without a call.
-inline TypeCode balanceTypes(TypeCode left, TypeCode right, ExprNode* node)
-{
-    if (left == 0)
-        return right;
-    if (right == 0)
-        return left;
-    if (left == right && (left & FUNCTION) == 0)
-        return baseType(left) | (left & SIGNED);
-    return balanceMixedTypes(left, right, node);
-}
+TypeCode balanceTypes(TypeCode left, TypeCode right, ExprNode* node);
 TypeCode narrowNode(TypeCode target, TypeCode source, ExprNode* node);
 
 // Typing and folding (fold.cpp).
@@ -81,25 +75,11 @@ extern int32_t tempCounter;
 // REGISTER_LIMIT or more would be bound, requested or written.
 void checkRegister(int number);
 void bindRegister(int number, const char* text);
-void bindRegister(int number, const char* text, size_t length);  // length: strlen(text)
 const char* wordOperand(int number);
-
 // The text of register byte number as an operand. keep true: a pending value
 // is used in place (its text is returned and the byte unbound); keep false:
-// it is loaded first and the register is named. The common case, a byte
-// that holds its value and has a name of the fixed table, is answered here
-// without a call; byteOperandPending does the rest.
-constexpr int REGISTER_BASE = 32;        // BP's low byte; bit 0 of boundBytes
-constexpr int FIRST_NUMBERED_NAME = 42;  // the bytes from here on have formatted names
-extern uint16_t boundBytes;              // a bit for each byte whose value is pending
-extern const char* const byteRegisterNames[];
-const char* byteOperandPending(int number, bool keep);
-inline const char* byteOperand(int number, bool keep)
-{
-    if (number >= FIRST_TEMP && number < FIRST_NUMBERED_NAME && (boundBytes >> (number - REGISTER_BASE) & 1) == 0)
-        return byteRegisterNames[number - REGISTER_BASE];
-    return byteOperandPending(number, keep);
-}
+// it is loaded first and the register is named.
+const char* byteOperand(int number, bool keep);
 void releaseRegister(int number);
 void flushRegisters(int limit);
 
@@ -118,9 +98,6 @@ TypeCode generateShift(ExprNode* node);           // muldiv.cpp: <<, >>
 // compare.cpp: entered after both operands have been generated.
 TypeCode generateComparison(ExprNode* node, TypeCode leftType, TypeCode rightType);
 TypeCode compileIdentifier(int32_t symbol, ExprNode* postfix);  // identifier.cpp
-// assemblerName(symbol) from a per-symbol store (identifier.cpp); valid until
-// another symbol's texts are kept (the next use of an identifier).
-const char* keptAssemblerName(int32_t symbol);
 void compileCall(int32_t symbol, ExprNode* list);               // call.cpp
 int32_t pushArguments(int32_t count, ExprNode* cell);           // call.cpp
 // Saving live words around a call (call.cpp): push one word, pull it back

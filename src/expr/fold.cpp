@@ -5,10 +5,9 @@
 // constant into addition, constants moved right and up in sums and products).
 // The walk works in place and frees every node it unlinks.
 #include <cmath>
-#include <cstdio>
 #include <utility>
 
-#include "driver/driver.h"
+#include "base/diagnostics.h"
 #include "expr/expr.h"
 
 namespace {
@@ -68,13 +67,8 @@ int32_t truncated(double value)
     if (!std::isfinite(value)) {
         return 0;
     }
-    // The remainder of the whole part by 2^32, as fmod gives it, but exact
-    // without fmod: dividing by a power of two, truncating, multiplying back
-    // and subtracting lose nothing for a whole number. (fmod alone would
-    // make the compiler load the maths library at every start.)
     constexpr double MODULUS = 4294967296.0;
-    double whole = std::trunc(value);
-    double reduced = whole - std::trunc(whole / MODULUS) * MODULUS;
+    double reduced = std::fmod(std::trunc(value), MODULUS);
     if (reduced < 0) {
         reduced += MODULUS;
     }
@@ -128,7 +122,7 @@ int powerOfTwo(int32_t value, int limitShift)
 
 [[noreturn]] void unknownKind(int32_t kind)
 {
-    fprintf(stderr, "error: expected %s but found %s\n", "ID", tokenSpelling(kind));
+    printDiagnostic("error: expected {} but found {}\n", "ID", tokenSpelling(kind));
     fatalError("syntax error");
 }
 
@@ -168,7 +162,7 @@ TypeCode typeIdentifier(ExprNode* node)
         if (!(type & FUNCTION)) {
             fatalError("error: expected function/procedure");
         }
-        if (baseType(type) == 0) {
+        if (baseType(type) == BASE_VOID) {
             fatalError("error: expected function");
         }
         for (ExprNode* cell = suffix->left; cell != nullptr && cell->op == COMMA; cell = cell->right) {
@@ -182,7 +176,7 @@ TypeCode typeIdentifier(ExprNode* node)
         node->sym = 0;
         if (entry.floatValue == 0.0) {
             int base = baseType(type);
-            int32_t kind = base == 5 ? LCONST : (base >= 1 && base <= 3) ? CCONST : ICONST;
+            int32_t kind = base == BASE_LONG ? LCONST : (base >= BASE_BOOL && base <= BASE_CHAR) ? CCONST : ICONST;
             becomeInteger(node, kind, entry.intValue);
         } else {
             becomeFloat(node, entry.floatValue);
@@ -210,7 +204,7 @@ TypeCode typeToFloat(ExprNode* node)
         return baseType(operand);
     }
     becomeFloat(node, asDouble(node->left));
-    return 6;
+    return BASE_FLOAT;
 }
 
 TypeCode typeNegation(ExprNode* node)
@@ -515,7 +509,7 @@ TypeCode typeComparison(ExprNode* node)
     } else if ((node->op == EQ || node->op == NE) && isIntegerConstant(left) && !isConstant(right)) {
         std::swap(node->left, node->right);
     }
-    return 1;
+    return BASE_BOOL;
 }
 
 TypeCode typeLogical(ExprNode* node)
@@ -530,7 +524,7 @@ TypeCode typeLogical(ExprNode* node)
     } else if (isIntegerConstant(left) && !isConstant(right)) {
         std::swap(node->left, node->right);
     }
-    return 1;
+    return BASE_BOOL;
 }
 
 // Both operands of a two-operand node are typed first; t is the larger of
@@ -565,10 +559,10 @@ TypeCode typeBinary(ExprNode* node)
 TypeCode typeNode(ExprNode* node)
 {
     switch (node->op) {
-    case LCONST: return 5;
-    case ICONST: return 4;
-    case CCONST: return 3;
-    case FCONST: return 6;
+    case LCONST: return BASE_LONG;
+    case ICONST: return BASE_INT;
+    case CCONST: return BASE_CHAR;
+    case FCONST: return BASE_FLOAT;
     case ID: return typeIdentifier(node);
     case BOOL_TO_CHAR:
     case INT_TO_CHAR:
@@ -579,9 +573,9 @@ TypeCode typeNode(ExprNode* node)
     case BOOL_TO_LONG:
     case CHAR_TO_LONG:
     case INT_TO_LONG: return baseType(typeOperand(node->left));
-    case FLOAT_TO_CHAR: return typeFloatNarrowing(node, CCONST, 3);
+    case FLOAT_TO_CHAR: return typeFloatNarrowing(node, CCONST, BASE_CHAR);
     case FLOAT_TO_INT:
-    case FLOAT_TO_LONG: return typeFloatNarrowing(node, ICONST, 4);
+    case FLOAT_TO_LONG: return typeFloatNarrowing(node, ICONST, BASE_INT);
     case CHAR_TO_FLOAT:
     case INT_TO_FLOAT:
     case LONG_TO_FLOAT: return typeToFloat(node);

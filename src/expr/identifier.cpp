@@ -3,7 +3,8 @@
 // to their operand texts; addresses and elements are computed at once.
 #include <cstring>
 
-#include "driver/driver.h"
+#include "base/diagnostics.h"
+#include "base/options.h"
 #include "expr/expr.h"
 #include "output/output.h"
 
@@ -20,154 +21,6 @@ void pushSlot(int width)
     tempCounter += width;
 }
 
-// The operand texts of the bytes of a scalar variable, low byte first:
-// through X in the stack page for a frame variable, the assembler name
-// itself otherwise. Returns how many bytes (1, 2 or 4), 0 for a type that
-// has no size.
-constexpr int SCALAR_BYTES = 4;
-using ScalarTexts = char[SCALAR_BYTES][VARIABLE_TEXT_SIZE];
-
-int scalarTexts(TypeCode type, const char* name, ScalarTexts& texts)
-{
-    int base = baseType(type);
-    int count;
-    if ((base == 1 || base == 3) && (type & POINTER) == 0)
-        count = 1;
-    else if (base == 4 || (type & POINTER) != 0)
-        count = 2;
-    else if (base == 5 || base == 6)
-        count = 4;
-    else
-        return 0;
-    if (type & FRAME) {
-        formatText(texts[0], VARIABLE_TEXT_SIZE, "$0100+%s,X", name);
-        if (count > 1)
-            formatText(texts[1], VARIABLE_TEXT_SIZE, "$0101+%s,X", name);
-        if (count > 2) {
-            formatText(texts[2], VARIABLE_TEXT_SIZE, "$0102+%s,X", name);
-            formatText(texts[3], VARIABLE_TEXT_SIZE, "$0103+%s,X", name);
-        }
-    } else {
-        formatText(texts[0], VARIABLE_TEXT_SIZE, "%s", name);
-        if (count > 1)
-            formatText(texts[1], VARIABLE_TEXT_SIZE, "%s+1", name);
-        if (count > 2) {
-            formatText(texts[2], VARIABLE_TEXT_SIZE, "%s+2", name);
-            formatText(texts[3], VARIABLE_TEXT_SIZE, "%s+3", name);
-        }
-    }
-    return count;
-}
-
-// Pushes the slot of a scalar of count bytes and binds its bytes to texts,
-// of the given lengths.
-void bindScalar(int count, const char* const* texts, const size_t* lengths)
-{
-    int tc = tempCounter;
-    pushSlot(count == 4 ? 4 : 2);
-    for (int k = 0; k < count; k++)
-        bindRegister(tc + k, texts[k], lengths[k]);
-}
-
-// The operand texts of a scalar variable are the same at every use, and
-// building them (the assembler name, then each text) was a large part of
-// the compile time: they are kept per symbol slot, with the serial of the
-// entry they were built for and its type. An entry's name and owners never
-// change, and a slot taken by another symbol (or a table started afresh)
-// carries a new serial, so a slot's texts are used again only for the same
-// entry with the same type. Only symbols with at most one owner are kept
-// (every local has exactly one). The texts live in a store taken in order;
-// when it is full, all are dropped and built anew.
-constexpr int KEPT_TEXT_STORE_SIZE = 1 << 18;
-char keptTextStore[KEPT_TEXT_STORE_SIZE];
-int keptTextUsed;
-
-struct KeptScalar {
-    uint32_t serial;        // 0: nothing kept
-    TypeCode type;
-    int count;
-    int assemblerAt;        // the assembler name and the texts, in the store
-    int textAt[SCALAR_BYTES];
-    size_t textLength[SCALAR_BYTES];
-};
-KeptScalar keptScalars[SYMBOL_TABLE_SIZE];
-
-// The kept texts of symbol, or nullptr when there are none or they were
-// built for another entry or type.
-const KeptScalar* keptTextsOf(int32_t symbol)
-{
-    const KeptScalar& kept = keptScalars[symbol];
-    const SymbolEntry& entry = symbolAt(symbol);
-    if (kept.serial == 0 || kept.serial != entry.serial || kept.type != entry.type)
-        return nullptr;
-    return &kept;
-}
-
-// Copies text, of length characters, into the store; -1 when it is full.
-int keepText(const char* text, size_t length)
-{
-    if (static_cast<size_t>(keptTextUsed) + length + 1 > KEPT_TEXT_STORE_SIZE)
-        return -1;
-    int at = keptTextUsed;
-    memcpy(keptTextStore + at, text, length + 1);
-    keptTextUsed += static_cast<int>(length) + 1;
-    return at;
-}
-
-// Keeps the assembler name of symbol and the count texts of its bytes, of
-// the given lengths (none for an array or a function, or a scalar named
-// before its first read).
-void keepScalarTexts(int32_t symbol, const char* assembler, const char* const* texts,
-                     const size_t* lengths, int count)
-{
-    const SymbolEntry& entry = symbolAt(symbol);
-    KeptScalar& kept = keptScalars[symbol];
-    kept.serial = 0;
-    if (entry.owner != 0 && symbolAt(entry.owner).owner != 0)
-        return;
-    int at[1 + SCALAR_BYTES];
-    for (int attempt = 0; attempt < 2; attempt++) {
-        bool full = false;
-        at[0] = keepText(assembler, strlen(assembler));
-        for (int k = 0; k < count; k++)
-            at[1 + k] = keepText(texts[k], lengths[k]);
-        for (int k = 0; k < 1 + count; k++)
-            full = full || at[k] < 0;
-        if (!full)
-            break;
-        if (attempt == 1)
-            return;
-        for (KeptScalar& any : keptScalars)
-            any.serial = 0;
-        keptTextUsed = 0;
-    }
-    kept.type = entry.type;
-    kept.count = count;
-    kept.assemblerAt = at[0];
-    for (int k = 0; k < count; k++) {
-        kept.textAt[k] = at[1 + k];
-        kept.textLength[k] = lengths[k];
-    }
-    kept.serial = entry.serial;
-}
-
-}  // namespace
-
-// assemblerName(symbol), kept with the symbol's texts: building it anew at
-// each use of an array or call was a large part of the compile time. The
-// text stays valid until the texts of another symbol are kept.
-const char* keptAssemblerName(int32_t symbol)
-{
-    const KeptScalar* kept = keptTextsOf(symbol);
-    if (kept != nullptr)
-        return keptTextStore + kept->assemblerAt;
-    const char* name = assemblerName(symbol);
-    keepScalarTexts(symbol, name, nullptr, nullptr, 0);
-    return name;
-}
-
-namespace {
-
 // A constant symbol is an immediate operand: it is bound exactly as a
 // constant node of its width would be.
 TypeCode compileConstant(const SymbolEntry& entry)
@@ -175,11 +28,11 @@ TypeCode compileConstant(const SymbolEntry& entry)
     TypeCode type = entry.type;
     int base = baseType(type);
     ExprNode constant = {ICONST, 0, nullptr, nullptr, entry.intValue, 0.0};
-    if ((base == 1 || base == 3) && (type & (POINTER | ARRAY)) == 0)
+    if ((base == BASE_BOOL || base == BASE_CHAR) && (type & (POINTER | ARRAY)) == 0)
         constant.op = CCONST;
-    else if (base == 4 || (type & (POINTER | ARRAY)) != 0)
+    else if (base == BASE_INT || (type & (POINTER | ARRAY)) != 0)
         constant.op = ICONST;
-    else if (base == 5 || base == 6)
+    else if (base == BASE_LONG || base == BASE_FLOAT)
         constant.op = LCONST;
     else
         fatalError("error: undefined type");
@@ -187,30 +40,27 @@ TypeCode compileConstant(const SymbolEntry& entry)
     return type;
 }
 
-// A scalar variable: its bytes are bound to their operand texts, the kept
-// ones when they still match the symbol.
+// A scalar variable: its bytes are bound to their operand texts, low byte
+// first: $0100+NAME,X, $0101+NAME,X, ... through X in the stack page for a
+// frame variable, NAME, NAME+1, ... otherwise.
 void compileScalar(int32_t symbol, TypeCode type)
 {
-    const char* texts[SCALAR_BYTES];
-    size_t lengths[SCALAR_BYTES];
-    const KeptScalar* kept = keptTextsOf(symbol);
-    if (kept != nullptr && kept->count != 0) {
-        for (int k = 0; k < kept->count; k++)
-            texts[k] = keptTextStore + kept->textAt[k];
-        bindScalar(kept->count, texts, kept->textLength);
-        return;
-    }
     const char* name = assemblerName(symbol);
-    ScalarTexts built;
-    int count = scalarTexts(type, name, built);
+    int count = sizeClass(type);
     if (count == 0)
         fatalError("error: undefined type");
+    int tc = tempCounter;
+    pushSlot(count == 4 ? 4 : 2);
+    char text[VARIABLE_TEXT_SIZE];
     for (int k = 0; k < count; k++) {
-        texts[k] = built[k];
-        lengths[k] = strlen(built[k]);
+        if (type & FRAME)
+            formatText(text, sizeof text, FMT_COMPILE("${:04X}+{},X"), 0x0100 + k, name);
+        else if (k == 0)
+            formatText(text, sizeof text, FMT_COMPILE("{}"), name);
+        else
+            formatText(text, sizeof text, FMT_COMPILE("{}+{}"), name, k);
+        bindRegister(tc + k, text);
     }
-    bindScalar(count, texts, lengths);
-    keepScalarTexts(symbol, name, texts, lengths, count);
 }
 
 // The address of a frame array: through X in the stack page.
@@ -220,7 +70,7 @@ void compileFrameArray(const char* name)
     releaseRegister(tc);
     const char* a4 = wordOperand(tc);
     const char* a2 = wordOperand(tc);
-    emit(" TXA\n CLC\n ADC #>%s\n STA %s\n LDA #<$0100\n ADC #<%s+1\n STA %s+1\n",
+    emit(" TXA\n CLC\n ADC #>{}\n STA {}\n LDA #<$0100\n ADC #<{}+1\n STA {}+1\n",
          name, a2, name, a4);
     pushSlot(2);
 }
@@ -231,7 +81,7 @@ void compileGlobalArray(const char* name)
     releaseRegister(tc);
     const char* a4 = wordOperand(tc);
     const char* a3 = wordOperand(tc);
-    emit(" LDY #>%s\n LDA #<%s\n STY %s\n STA %s+1\n", name, name, a3, a4);
+    emit(" LDY #>{}\n LDA #<{}\n STY {}\n STA {}+1\n", name, name, a3, a4);
     pushSlot(2);
 }
 
@@ -241,7 +91,7 @@ void frameElementAddress(const char* name, int32_t k, int tc)
 {
     const char* a6 = wordOperand(tc);
     const char* a3 = wordOperand(tc);
-    emit(" TXA\n CLC\n ADC #>%s+%d\n STA %s\n LDA #<$0100\n ADC #<%s+%d\n STA %s+1\n",
+    emit(" TXA\n CLC\n ADC #>{}+{}\n STA {}\n LDA #<$0100\n ADC #<{}+{}\n STA {}+1\n",
          name, k, a3, name, k, a6);
 }
 
@@ -262,7 +112,7 @@ void compileConstantElement(TypeCode type, const char* name, int size, int32_t k
         const char* a7 = wordOperand(tc);
         const char* a6 = wordOperand(tc);
         const char* a5 = wordOperand(tc);
-        emit(" LDY #>%s+%d\n LDA #<%s+%d\n STY %s\n STA %s+1\n LDY #0\n LDA (%s),Y\n STA %s\n",
+        emit(" LDY #>{}+{}\n LDA #<{}+{}\n STY {}\n STA {}+1\n LDY #0\n LDA ({}),Y\n STA {}\n",
              name, k, name, k, a5, a6, a7, a8);
         tempCounter = tc + 2;
     } else if (size == 2) {
@@ -274,8 +124,8 @@ void compileConstantElement(TypeCode type, const char* name, int size, int32_t k
         const char* a7 = wordOperand(tc);
         const char* a6 = wordOperand(tc);
         const char* a5 = wordOperand(tc);
-        emit(" LDY #>%s+%d\n LDA #<%s+%d\n STY %s\n STA %s+1\n LDY #0\n LDA (%s),Y\n STA %s\n"
-             " INY\n LDA (%s),Y\n STA %s+1\n LDA %s\n STA %s\n",
+        emit(" LDY #>{}+{}\n LDA #<{}+{}\n STY {}\n STA {}+1\n LDY #0\n LDA ({}),Y\n STA {}\n"
+             " INY\n LDA ({}),Y\n STA {}+1\n LDA {}\n STA {}\n",
              name, k, name, k, a5, a6, a7, a8, a9, a10, a11, a12);
         tempCounter = tc + 2;
     } else {
@@ -290,9 +140,9 @@ void compileConstantElement(TypeCode type, const char* name, int size, int32_t k
         const char* a7 = wordOperand(tc + 4);
         const char* a6 = wordOperand(tc + 4);
         const char* a5 = wordOperand(tc + 4);
-        emit(" LDY #>%s+%d\n LDA #<%s+%d\n STY %s\n STA %s+1\n LDY #0\n LDA (%s),Y\n STA %s\n"
-             " INY\n LDA (%s),Y\n STA %s+1\n INY\n LDA (%s),Y\n STA %s+2\n INY\n LDA (%s),Y\n"
-             " STA %s+3\n",
+        emit(" LDY #>{}+{}\n LDA #<{}+{}\n STY {}\n STA {}+1\n LDY #0\n LDA ({}),Y\n STA {}\n"
+             " INY\n LDA ({}),Y\n STA {}+1\n INY\n LDA ({}),Y\n STA {}+2\n INY\n LDA ({}),Y\n"
+             " STA {}+3\n",
              name, k, name, k, a5, a6, a7, a8, a9, a10, a11, a12, a13, a14);
     }
 }
@@ -305,12 +155,12 @@ void compileComputedElement(TypeCode type, const char* name, int size, ExprNode*
     if (type & FRAME) {
         const char* a4 = wordOperand(tc);
         const char* a2 = wordOperand(tc);
-        emit(" TXA\n CLC\n ADC #>%s\n STA %s\n LDA #<$0100\n ADC #<%s\n STA %s+1\n",
+        emit(" TXA\n CLC\n ADC #>{}\n STA {}\n LDA #<$0100\n ADC #<{}\n STA {}+1\n",
              name, a2, name, a4);
     } else {
         const char* a4 = wordOperand(tc);
         const char* a3 = wordOperand(tc);
-        emit(" LDY #>%s\n LDA #<%s\n STY %s\n STA %s+1\n", name, name, a3, a4);
+        emit(" LDY #>{}\n LDA #<{}\n STY {}\n STA {}+1\n", name, name, a3, a4);
     }
     pushSlot(2);
     if (index == nullptr)
@@ -323,24 +173,24 @@ void compileComputedElement(TypeCode type, const char* name, int size, ExprNode*
     if (size == 2) {
         const char* a2 = wordOperand(tc + 2);
         const char* a1 = wordOperand(tc + 2);
-        emit(" ASL %s\n ROL %s+1\n", a1, a2);
+        emit(" ASL {}\n ROL {}+1\n", a1, a2);
     } else if (size == 4) {
         const char* a4 = wordOperand(tc + 2);
         const char* a3 = wordOperand(tc + 2);
         const char* a2 = wordOperand(tc + 2);
         const char* a1 = wordOperand(tc + 2);
-        emit(" ASL %s\n ROL %s+1\n ASL %s\n ROL %s+1\n", a1, a2, a3, a4);
+        emit(" ASL {}\n ROL {}+1\n ASL {}\n ROL {}+1\n", a1, a2, a3, a4);
     }
     const char* indexLow = byteOperand(tc + 2, false);
     const char* addressLow = byteOperand(tc, false);
-    emit(" LDA %s\n CLC\n ADC %s\n", addressLow, indexLow);
+    emit(" LDA {}\n CLC\n ADC {}\n", addressLow, indexLow);
     const char* sumLow = byteOperand(tc, false);
-    emit(" STA %s\n", sumLow);
+    emit(" STA {}\n", sumLow);
     const char* indexHigh = byteOperand(tc + 3, false);
     const char* addressHigh = byteOperand(tc + 1, false);
-    emit(" LDA %s\n ADC %s\n", addressHigh, indexHigh);
+    emit(" LDA {}\n ADC {}\n", addressHigh, indexHigh);
     const char* sumHigh = byteOperand(tc + 1, false);
-    emit(" STA %s\n", sumHigh);
+    emit(" STA {}\n", sumHigh);
     readThroughPointer(size, tc, tc + 2);
 }
 
@@ -377,13 +227,13 @@ TypeCode compileCallValue(int32_t symbol, TypeCode type, ExprNode* list)
 {
     if ((type & FUNCTION) == 0)
         fatalError("error: expected function/procedure");
-    if (baseType(type) == 0)
+    if (baseType(type) == BASE_VOID)
         fatalError("error: expected function");
     if (list == nullptr)
         fatalError("error: expected ID");
     compileCall(symbol, list);
     int base = baseType(type);
-    if ((base == 5 || base == 6) && (type & (POINTER | ARRAY)) == 0)
+    if ((base == BASE_LONG || base == BASE_FLOAT) && (type & (POINTER | ARRAY)) == 0)
         pushSlot(4);
     else
         pushSlot(2);
@@ -405,7 +255,7 @@ TypeCode compileIdentifier(int32_t symbol, ExprNode* postfix)
         compileScalar(symbol, type);
         return type;
     }
-    const char* name = keptAssemblerName(symbol);
+    const char* name = assemblerName(symbol);
     if (element) {
         // assemblerName hands out a buffer that later lookups reuse, and the
         // index expression may name other symbols.

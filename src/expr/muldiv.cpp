@@ -7,7 +7,8 @@
 // as its bit pattern.
 #include <algorithm>
 
-#include "driver/driver.h"
+#include "base/diagnostics.h"
+#include "base/options.h"
 #include "expr/expr.h"
 #include "output/output.h"
 #include "stmt/stmt.h"
@@ -37,7 +38,7 @@ TypeCode combinedType(TypeCode left, TypeCode right)
 }
 
 // A word request loads only two bytes; a four-byte slot that a template
-// reaches through its first word (%s+2, %s+3) has its pending bytes loaded
+// reaches through its first word ({}+2, {}+3) has its pending bytes loaded
 // here first, in ascending order, so the template never reads a register
 // whose value is still a binding.
 void loadLongSlot(int first)
@@ -58,7 +59,7 @@ void multiplyByte(int left, int right)
     const char* shifted = byteOperand(left, false);
     const char* added = byteOperand(left, false);
     const char* multiplier = byteOperand(right, false);
-    emit("* mulb\n LDA #0\n STA DIVISOR_PRODUCT\n LDY #8\nNLL%d EQU *\n LSR %s\n BCC LL%d\n LDA DIVISOR_PRODUCT\n CLC\n ADC %s\n STA DIVISOR_PRODUCT\nLL%d EQU *\n ASL %s\n DEY\n BNE NLL%d\n LDA DIVISOR_PRODUCT\n STA %s\n* mulb\n",
+    emit("* mulb\n LDA #0\n STA DIVISOR_PRODUCT\n LDY #8\nNLL{} EQU *\n LSR {}\n BCC LL{}\n LDA DIVISOR_PRODUCT\n CLC\n ADC {}\n STA DIVISOR_PRODUCT\nLL{} EQU *\n ASL {}\n DEY\n BNE NLL{}\n LDA DIVISOR_PRODUCT\n STA {}\n* mulb\n",
          label, multiplier, label + 1, added, label + 1, shifted, label, store);
 }
 
@@ -73,7 +74,7 @@ void multiplyWord(int left, int right)
     const char* addedLow = byteOperand(left, false);
     const char* multiplierLow = wordOperand(right);
     const char* multiplierHigh = wordOperand(right);
-    emit("* mulw\n LDA #0\n STA DIVISOR_PRODUCT\n STA DIVISOR_PRODUCT+1\n LDY #16\nNLL%d EQU *\n LSR %s+1\n ROR %s\n BCC LL%d\n LDA DIVISOR_PRODUCT\n CLC\n ADC %s\n STA DIVISOR_PRODUCT\n LDA DIVISOR_PRODUCT+1\n ADC %s\n STA DIVISOR_PRODUCT+1\nLL%d EQU *\n ASL %s\n ROL %s+1\n DEY\n BNE NLL%d\n LDA DIVISOR_PRODUCT\n STA %s\n LDA DIVISOR_PRODUCT+1\n STA %s\n* mulw\n",
+    emit("* mulw\n LDA #0\n STA DIVISOR_PRODUCT\n STA DIVISOR_PRODUCT+1\n LDY #16\nNLL{} EQU *\n LSR {}+1\n ROR {}\n BCC LL{}\n LDA DIVISOR_PRODUCT\n CLC\n ADC {}\n STA DIVISOR_PRODUCT\n LDA DIVISOR_PRODUCT+1\n ADC {}\n STA DIVISOR_PRODUCT+1\nLL{} EQU *\n ASL {}\n ROL {}+1\n DEY\n BNE NLL{}\n LDA DIVISOR_PRODUCT\n STA {}\n LDA DIVISOR_PRODUCT+1\n STA {}\n* mulw\n",
          label, multiplierHigh, multiplierLow, label + 1, addedLow, addedHigh, label + 1,
          shiftedLow, shiftedHigh, label, storeLow, storeHigh);
 }
@@ -100,7 +101,7 @@ void multiplyLong(int left, int right)
     const char* multiplier1 = wordOperand(right);
     const char* multiplier2 = wordOperand(right);
     const char* multiplier3 = wordOperand(right);
-    emit("* mull\n LDA #0\n STA DIVISOR_PRODUCT\n STA DIVISOR_PRODUCT+1\n STA DIVISOR_PRODUCT+2\n STA DIVISOR_PRODUCT+3\n LDY #32\nNLL%d EQU *\n LSR %s+3\n ROR %s+2\n ROR %s+1\n ROR %s\n BCC LL%d\n LDA DIVISOR_PRODUCT\n CLC\n ADC %s\n STA DIVISOR_PRODUCT\n LDA DIVISOR_PRODUCT+1\n ADC %s\n STA DIVISOR_PRODUCT+1\n LDA DIVISOR_PRODUCT+2\n ADC %s\n STA DIVISOR_PRODUCT+2\n LDA DIVISOR_PRODUCT+3\n ADC %s\n STA DIVISOR_PRODUCT+3\nLL%d EQU *\n ASL %s\n ROL %s+1\n ROL %s+2\n ROL %s+3\n DEY\n BNE NLL%d\n LDA DIVISOR_PRODUCT\n STA %s\n LDA DIVISOR_PRODUCT+1\n STA %s\n LDA DIVISOR_PRODUCT+2\n STA %s\n LDA DIVISOR_PRODUCT+3\n STA %s\n* mull\n",
+    emit("* mull\n LDA #0\n STA DIVISOR_PRODUCT\n STA DIVISOR_PRODUCT+1\n STA DIVISOR_PRODUCT+2\n STA DIVISOR_PRODUCT+3\n LDY #32\nNLL{} EQU *\n LSR {}+3\n ROR {}+2\n ROR {}+1\n ROR {}\n BCC LL{}\n LDA DIVISOR_PRODUCT\n CLC\n ADC {}\n STA DIVISOR_PRODUCT\n LDA DIVISOR_PRODUCT+1\n ADC {}\n STA DIVISOR_PRODUCT+1\n LDA DIVISOR_PRODUCT+2\n ADC {}\n STA DIVISOR_PRODUCT+2\n LDA DIVISOR_PRODUCT+3\n ADC {}\n STA DIVISOR_PRODUCT+3\nLL{} EQU *\n ASL {}\n ROL {}+1\n ROL {}+2\n ROL {}+3\n DEY\n BNE NLL{}\n LDA DIVISOR_PRODUCT\n STA {}\n LDA DIVISOR_PRODUCT+1\n STA {}\n LDA DIVISOR_PRODUCT+2\n STA {}\n LDA DIVISOR_PRODUCT+3\n STA {}\n* mull\n",
          label, multiplier3, multiplier2, multiplier1, multiplier0, label + 1,
          added0, added1, added2, added3, label + 1,
          shifted0, shifted1, shifted2, shifted3, label,
@@ -121,22 +122,22 @@ void divideByte(bool modulo, int left, int right)
     const char* divisor = byteOperand(right, true);
     const char* dividend = byteOperand(left, true);
     if (modulo)
-        emit("* modb\n LDA %s\n STA DIVIDEND_REMAINDER\n LDA %s\n STA DIVISOR_PRODUCT+1\n LDA #0\n STA DIVISOR_PRODUCT\n LDY #8\n",
+        emit("* modb\n LDA {}\n STA DIVIDEND_REMAINDER\n LDA {}\n STA DIVISOR_PRODUCT+1\n LDA #0\n STA DIVISOR_PRODUCT\n LDY #8\n",
              dividend, divisor);
     else
-        emit("* divb\n LDA %s\n STA DIVIDEND_REMAINDER\n LDA %s\n STA DIVISOR_PRODUCT+1\n LDA #0\n STA DIVISOR_PRODUCT\n LDY #8\n",
+        emit("* divb\n LDA {}\n STA DIVIDEND_REMAINDER\n LDA {}\n STA DIVISOR_PRODUCT+1\n LDA #0\n STA DIVISOR_PRODUCT\n LDY #8\n",
              dividend, divisor);
 
-    emit("LL%d EQU *\n ASL QUOTIENT_FACTOR\n LSR DIVISOR_PRODUCT+1\n ROR DIVISOR_PRODUCT\n", label);
+    emit("LL{} EQU *\n ASL QUOTIENT_FACTOR\n LSR DIVISOR_PRODUCT+1\n ROR DIVISOR_PRODUCT\n", label);
 
     const char* store = byteOperand(left, false);
     const char* scratchRead = byteOperand(left, false);
     const char* scratchWrite = byteOperand(left, false);
     if (modulo)
-        emit(" LDA #0\n CMP DIVISOR_PRODUCT+1\n BNE LL%d\n LDA DIVIDEND_REMAINDER\n SEC\n SBC DIVISOR_PRODUCT\n STA %s\n SBC %s\t* if carry set, set true\n EOR #$0FF\n BEQ LL%d\n LDA DIVIDEND_REMAINDER\n SEC\n SBC DIVISOR_PRODUCT\n STA DIVIDEND_REMAINDER\n INC QUOTIENT_FACTOR\nLL%d EQU *\n DEY\n BNE LL%d\n LDA DIVIDEND_REMAINDER\n STA %s\n* modb\n",
+        emit(" LDA #0\n CMP DIVISOR_PRODUCT+1\n BNE LL{}\n LDA DIVIDEND_REMAINDER\n SEC\n SBC DIVISOR_PRODUCT\n STA {}\n SBC {}\t* if carry set, set true\n EOR #$0FF\n BEQ LL{}\n LDA DIVIDEND_REMAINDER\n SEC\n SBC DIVISOR_PRODUCT\n STA DIVIDEND_REMAINDER\n INC QUOTIENT_FACTOR\nLL{} EQU *\n DEY\n BNE LL{}\n LDA DIVIDEND_REMAINDER\n STA {}\n* modb\n",
              label + 1, scratchWrite, scratchRead, label + 1, label + 1, label, store);
     else
-        emit(" LDA #0\n CMP DIVISOR_PRODUCT+1\n BNE LL%d\n LDA DIVIDEND_REMAINDER\n SEC\n SBC DIVISOR_PRODUCT\n STA %s\n SBC %s\t* if carry set, set true\n EOR #$0FF\n BEQ LL%d\n LDA DIVIDEND_REMAINDER\n SEC\n SBC DIVISOR_PRODUCT\n STA DIVIDEND_REMAINDER\n INC QUOTIENT_FACTOR\nLL%d EQU *\n DEY\n BNE LL%d\n LDA QUOTIENT_FACTOR\n STA %s\n* divb\n",
+        emit(" LDA #0\n CMP DIVISOR_PRODUCT+1\n BNE LL{}\n LDA DIVIDEND_REMAINDER\n SEC\n SBC DIVISOR_PRODUCT\n STA {}\n SBC {}\t* if carry set, set true\n EOR #$0FF\n BEQ LL{}\n LDA DIVIDEND_REMAINDER\n SEC\n SBC DIVISOR_PRODUCT\n STA DIVIDEND_REMAINDER\n INC QUOTIENT_FACTOR\nLL{} EQU *\n DEY\n BNE LL{}\n LDA QUOTIENT_FACTOR\n STA {}\n* divb\n",
              label + 1, scratchWrite, scratchRead, label + 1, label + 1, label, store);
 }
 
@@ -148,13 +149,13 @@ void divideWord(bool modulo, int left, int right)
     const char* dividendHigh = byteOperand(left + 1, true);
     const char* dividendLow = byteOperand(left, true);
     if (modulo)
-        emit("* modw\n LDA %s\n STA DIVIDEND_REMAINDER\n LDA %s\n STA DIVIDEND_REMAINDER+1\n LDA %s\n STA DIVISOR_PRODUCT+2\n LDA %s\n STA DIVISOR_PRODUCT+3\n LDA #0\n STA DIVISOR_PRODUCT\n STA DIVISOR_PRODUCT+1\n LDY #16\n",
+        emit("* modw\n LDA {}\n STA DIVIDEND_REMAINDER\n LDA {}\n STA DIVIDEND_REMAINDER+1\n LDA {}\n STA DIVISOR_PRODUCT+2\n LDA {}\n STA DIVISOR_PRODUCT+3\n LDA #0\n STA DIVISOR_PRODUCT\n STA DIVISOR_PRODUCT+1\n LDY #16\n",
              dividendLow, dividendHigh, divisorLow, divisorHigh);
     else
-        emit("* divw\n LDA %s\n STA DIVIDEND_REMAINDER\n LDA %s\n STA DIVIDEND_REMAINDER+1\n LDA %s\n STA DIVISOR_PRODUCT+2\n LDA %s\n STA DIVISOR_PRODUCT+3\n LDA #0\n STA DIVISOR_PRODUCT\n STA DIVISOR_PRODUCT+1\n LDY #16\n",
+        emit("* divw\n LDA {}\n STA DIVIDEND_REMAINDER\n LDA {}\n STA DIVIDEND_REMAINDER+1\n LDA {}\n STA DIVISOR_PRODUCT+2\n LDA {}\n STA DIVISOR_PRODUCT+3\n LDA #0\n STA DIVISOR_PRODUCT\n STA DIVISOR_PRODUCT+1\n LDY #16\n",
              dividendLow, dividendHigh, divisorLow, divisorHigh);
 
-    emit("LL%d EQU *\n ASL QUOTIENT_FACTOR\n ROL QUOTIENT_FACTOR+1\n LSR DIVISOR_PRODUCT+3\n ROR DIVISOR_PRODUCT+2\n ROR DIVISOR_PRODUCT+1\n ROR DIVISOR_PRODUCT\n",
+    emit("LL{} EQU *\n ASL QUOTIENT_FACTOR\n ROL QUOTIENT_FACTOR+1\n LSR DIVISOR_PRODUCT+3\n ROR DIVISOR_PRODUCT+2\n ROR DIVISOR_PRODUCT+1\n ROR DIVISOR_PRODUCT\n",
          label);
 
     const char* storeHigh = wordOperand(left);
@@ -162,11 +163,11 @@ void divideWord(bool modulo, int left, int right)
     const char* scratchRead = byteOperand(left, false);
     const char* scratchWrite = byteOperand(left, false);
     if (modulo)
-        emit(" LDA #0\n CMP DIVISOR_PRODUCT+3\n BNE LL%d\n CMP DIVISOR_PRODUCT+2\n BNE LL%d\n LDA DIVIDEND_REMAINDER\n SEC\n SBC DIVISOR_PRODUCT\n LDA DIVIDEND_REMAINDER+1\n SBC DIVISOR_PRODUCT+1\n STA %s\n SBC %s\t* if carry set, set true\n EOR #$0FF\n BEQ LL%d\n LDA DIVIDEND_REMAINDER\n SEC\n SBC DIVISOR_PRODUCT\n STA DIVIDEND_REMAINDER\n LDA DIVIDEND_REMAINDER+1\n SBC DIVISOR_PRODUCT+1\n STA DIVIDEND_REMAINDER+1\n INC QUOTIENT_FACTOR\nLL%d EQU *\n DEY\n BNE LL%d\n LDA DIVIDEND_REMAINDER\n STA %s\n LDA DIVIDEND_REMAINDER+1\n STA %s+1\n* modw\n",
+        emit(" LDA #0\n CMP DIVISOR_PRODUCT+3\n BNE LL{}\n CMP DIVISOR_PRODUCT+2\n BNE LL{}\n LDA DIVIDEND_REMAINDER\n SEC\n SBC DIVISOR_PRODUCT\n LDA DIVIDEND_REMAINDER+1\n SBC DIVISOR_PRODUCT+1\n STA {}\n SBC {}\t* if carry set, set true\n EOR #$0FF\n BEQ LL{}\n LDA DIVIDEND_REMAINDER\n SEC\n SBC DIVISOR_PRODUCT\n STA DIVIDEND_REMAINDER\n LDA DIVIDEND_REMAINDER+1\n SBC DIVISOR_PRODUCT+1\n STA DIVIDEND_REMAINDER+1\n INC QUOTIENT_FACTOR\nLL{} EQU *\n DEY\n BNE LL{}\n LDA DIVIDEND_REMAINDER\n STA {}\n LDA DIVIDEND_REMAINDER+1\n STA {}+1\n* modw\n",
              label + 1, label + 1, scratchWrite, scratchRead, label + 1, label + 1, label,
              storeLow, storeHigh);
     else
-        emit(" LDA #0\n CMP DIVISOR_PRODUCT+3\n BNE LL%d\n CMP DIVISOR_PRODUCT+2\n BNE LL%d\n LDA DIVIDEND_REMAINDER\n SEC\n SBC DIVISOR_PRODUCT\n LDA DIVIDEND_REMAINDER+1\n SBC DIVISOR_PRODUCT+1\n STA %s\n SBC %s\t* if carry set, set true\n EOR #$0FF\n BEQ LL%d\n LDA DIVIDEND_REMAINDER\n SEC\n SBC DIVISOR_PRODUCT\n STA DIVIDEND_REMAINDER\n LDA DIVIDEND_REMAINDER+1\n SBC DIVISOR_PRODUCT+1\n STA DIVIDEND_REMAINDER+1\n INC QUOTIENT_FACTOR\nLL%d EQU *\n DEY\n BNE LL%d\n LDA QUOTIENT_FACTOR\n STA %s\n LDA QUOTIENT_FACTOR+1\n STA %s+1\n* divw\n",
+        emit(" LDA #0\n CMP DIVISOR_PRODUCT+3\n BNE LL{}\n CMP DIVISOR_PRODUCT+2\n BNE LL{}\n LDA DIVIDEND_REMAINDER\n SEC\n SBC DIVISOR_PRODUCT\n LDA DIVIDEND_REMAINDER+1\n SBC DIVISOR_PRODUCT+1\n STA {}\n SBC {}\t* if carry set, set true\n EOR #$0FF\n BEQ LL{}\n LDA DIVIDEND_REMAINDER\n SEC\n SBC DIVISOR_PRODUCT\n STA DIVIDEND_REMAINDER\n LDA DIVIDEND_REMAINDER+1\n SBC DIVISOR_PRODUCT+1\n STA DIVIDEND_REMAINDER+1\n INC QUOTIENT_FACTOR\nLL{} EQU *\n DEY\n BNE LL{}\n LDA QUOTIENT_FACTOR\n STA {}\n LDA QUOTIENT_FACTOR+1\n STA {}+1\n* divw\n",
              label + 1, label + 1, scratchWrite, scratchRead, label + 1, label + 1, label,
              storeLow, storeHigh);
 }
@@ -184,13 +185,13 @@ void divideLong(bool modulo, int left, int right)
     const char* dividend1 = byteOperand(left + 1, true);
     const char* dividend0 = byteOperand(left, true);
     if (modulo)
-        emit("* modw\n LDA %s\n STA DIVIDEND_REMAINDER\n LDA %s\n STA DIVIDEND_REMAINDER+1\n LDA %s\n STA DIVIDEND_REMAINDER+2\n LDA %s\n STA DIVIDEND_REMAINDER+3\n LDA %s\n STA DIVISOR_PRODUCT+4\n LDA %s\n STA DIVISOR_PRODUCT+5\n LDA %s\n STA DIVISOR_PRODUCT+6\n LDA %s\n STA DIVISOR_PRODUCT+7\n LDA #0\n STA DIVISOR_PRODUCT\n STA DIVISOR_PRODUCT+1\n STA DIVISOR_PRODUCT+2\n STA DIVISOR_PRODUCT+3\n LDY #32\n",
+        emit("* modw\n LDA {}\n STA DIVIDEND_REMAINDER\n LDA {}\n STA DIVIDEND_REMAINDER+1\n LDA {}\n STA DIVIDEND_REMAINDER+2\n LDA {}\n STA DIVIDEND_REMAINDER+3\n LDA {}\n STA DIVISOR_PRODUCT+4\n LDA {}\n STA DIVISOR_PRODUCT+5\n LDA {}\n STA DIVISOR_PRODUCT+6\n LDA {}\n STA DIVISOR_PRODUCT+7\n LDA #0\n STA DIVISOR_PRODUCT\n STA DIVISOR_PRODUCT+1\n STA DIVISOR_PRODUCT+2\n STA DIVISOR_PRODUCT+3\n LDY #32\n",
              dividend0, dividend1, dividend2, dividend3, divisor0, divisor1, divisor2, divisor3);
     else
-        emit("* divw\n LDA %s\n STA DIVIDEND_REMAINDER\n LDA %s\n STA DIVIDEND_REMAINDER+1\n LDA %s\n STA DIVIDEND_REMAINDER+2\n LDA %s\n STA DIVIDEND_REMAINDER+3\n LDA %s\n STA DIVISOR_PRODUCT+4\n LDA %s\n STA DIVISOR_PRODUCT+5\n LDA %s\n STA DIVISOR_PRODUCT+6\n LDA %s\n STA DIVISOR_PRODUCT+7\n LDA #0\n STA DIVISOR_PRODUCT\n STA DIVISOR_PRODUCT+1\n STA DIVISOR_PRODUCT+2\n STA DIVISOR_PRODUCT+3\n LDY #32\n",
+        emit("* divw\n LDA {}\n STA DIVIDEND_REMAINDER\n LDA {}\n STA DIVIDEND_REMAINDER+1\n LDA {}\n STA DIVIDEND_REMAINDER+2\n LDA {}\n STA DIVIDEND_REMAINDER+3\n LDA {}\n STA DIVISOR_PRODUCT+4\n LDA {}\n STA DIVISOR_PRODUCT+5\n LDA {}\n STA DIVISOR_PRODUCT+6\n LDA {}\n STA DIVISOR_PRODUCT+7\n LDA #0\n STA DIVISOR_PRODUCT\n STA DIVISOR_PRODUCT+1\n STA DIVISOR_PRODUCT+2\n STA DIVISOR_PRODUCT+3\n LDY #32\n",
              dividend0, dividend1, dividend2, dividend3, divisor0, divisor1, divisor2, divisor3);
 
-    emit("LL%d EQU *\n ASL QUOTIENT_FACTOR\n ROL QUOTIENT_FACTOR+1\n ROL QUOTIENT_FACTOR+2\n ROL QUOTIENT_FACTOR+3\n LSR DIVISOR_PRODUCT+7\n ROR DIVISOR_PRODUCT+6\n ROR DIVISOR_PRODUCT+5\n ROR DIVISOR_PRODUCT+4\n ROR DIVISOR_PRODUCT+3\n ROR DIVISOR_PRODUCT+2\n ROR DIVISOR_PRODUCT+1\n ROR DIVISOR_PRODUCT\n",
+    emit("LL{} EQU *\n ASL QUOTIENT_FACTOR\n ROL QUOTIENT_FACTOR+1\n ROL QUOTIENT_FACTOR+2\n ROL QUOTIENT_FACTOR+3\n LSR DIVISOR_PRODUCT+7\n ROR DIVISOR_PRODUCT+6\n ROR DIVISOR_PRODUCT+5\n ROR DIVISOR_PRODUCT+4\n ROR DIVISOR_PRODUCT+3\n ROR DIVISOR_PRODUCT+2\n ROR DIVISOR_PRODUCT+1\n ROR DIVISOR_PRODUCT\n",
          label);
 
     const char* store3 = wordOperand(left);
@@ -200,11 +201,11 @@ void divideLong(bool modulo, int left, int right)
     const char* scratchRead = byteOperand(left, false);
     const char* scratchWrite = byteOperand(left, false);
     if (modulo)
-        emit(" LDA #0\n CMP DIVISOR_PRODUCT+7\n BNE LL%d\n CMP DIVISOR_PRODUCT+6\n BNE LL%d\n CMP DIVISOR_PRODUCT+5\n BNE LL%d\n CMP DIVISOR_PRODUCT+4\n BNE LL%d\n LDA DIVIDEND_REMAINDER\n SEC\n SBC DIVISOR_PRODUCT\n LDA DIVIDEND_REMAINDER+1\n SBC DIVISOR_PRODUCT+1\n LDA DIVIDEND_REMAINDER+2\n SBC DIVISOR_PRODUCT+2\n LDA DIVIDEND_REMAINDER+3\n SBC DIVISOR_PRODUCT+3\n STA %s\n SBC %s\t* if carry set, set true\n EOR #$0FF\n BEQ LL%d\n LDA DIVIDEND_REMAINDER\n SEC\n SBC DIVISOR_PRODUCT\n STA DIVIDEND_REMAINDER\n LDA DIVIDEND_REMAINDER+1\n SBC DIVISOR_PRODUCT+1\n STA DIVIDEND_REMAINDER+1\n LDA DIVIDEND_REMAINDER+2\n SBC DIVISOR_PRODUCT+2\n STA DIVIDEND_REMAINDER+2\n LDA DIVIDEND_REMAINDER+3\n SBC DIVISOR_PRODUCT+3\n STA DIVIDEND_REMAINDER+3\n INC QUOTIENT_FACTOR\nLL%d EQU *\n DEY\n BNE LL%d\n LDA DIVIDEND_REMAINDER\n STA %s\n LDA DIVIDEND_REMAINDER+1\n STA %s+1\n LDA DIVIDEND_REMAINDER+2\n STA %s+2\n LDA DIVIDEND_REMAINDER+3\n STA %s+3\n* modw\n",
+        emit(" LDA #0\n CMP DIVISOR_PRODUCT+7\n BNE LL{}\n CMP DIVISOR_PRODUCT+6\n BNE LL{}\n CMP DIVISOR_PRODUCT+5\n BNE LL{}\n CMP DIVISOR_PRODUCT+4\n BNE LL{}\n LDA DIVIDEND_REMAINDER\n SEC\n SBC DIVISOR_PRODUCT\n LDA DIVIDEND_REMAINDER+1\n SBC DIVISOR_PRODUCT+1\n LDA DIVIDEND_REMAINDER+2\n SBC DIVISOR_PRODUCT+2\n LDA DIVIDEND_REMAINDER+3\n SBC DIVISOR_PRODUCT+3\n STA {}\n SBC {}\t* if carry set, set true\n EOR #$0FF\n BEQ LL{}\n LDA DIVIDEND_REMAINDER\n SEC\n SBC DIVISOR_PRODUCT\n STA DIVIDEND_REMAINDER\n LDA DIVIDEND_REMAINDER+1\n SBC DIVISOR_PRODUCT+1\n STA DIVIDEND_REMAINDER+1\n LDA DIVIDEND_REMAINDER+2\n SBC DIVISOR_PRODUCT+2\n STA DIVIDEND_REMAINDER+2\n LDA DIVIDEND_REMAINDER+3\n SBC DIVISOR_PRODUCT+3\n STA DIVIDEND_REMAINDER+3\n INC QUOTIENT_FACTOR\nLL{} EQU *\n DEY\n BNE LL{}\n LDA DIVIDEND_REMAINDER\n STA {}\n LDA DIVIDEND_REMAINDER+1\n STA {}+1\n LDA DIVIDEND_REMAINDER+2\n STA {}+2\n LDA DIVIDEND_REMAINDER+3\n STA {}+3\n* modw\n",
              label + 1, label + 1, label + 1, label + 1, scratchWrite, scratchRead, label + 1,
              label + 1, label, store0, store1, store2, store3);
     else
-        emit(" LDA #0\n CMP DIVISOR_PRODUCT+7\n BNE LL%d\n CMP DIVISOR_PRODUCT+6\n BNE LL%d\n CMP DIVISOR_PRODUCT+5\n BNE LL%d\n CMP DIVISOR_PRODUCT+4\n BNE LL%d\n LDA DIVIDEND_REMAINDER\n SEC\n SBC DIVISOR_PRODUCT\n LDA DIVIDEND_REMAINDER+1\n SBC DIVISOR_PRODUCT+1\n LDA DIVIDEND_REMAINDER+2\n SBC DIVISOR_PRODUCT+2\n LDA DIVIDEND_REMAINDER+3\n SBC DIVISOR_PRODUCT+3\n STA %s\n SBC %s\t* if carry set, set true\n EOR #$0FF\n BEQ LL%d\n LDA DIVIDEND_REMAINDER\n SEC\n SBC DIVISOR_PRODUCT\n STA DIVIDEND_REMAINDER\n LDA DIVIDEND_REMAINDER+1\n SBC DIVISOR_PRODUCT+1\n STA DIVIDEND_REMAINDER+1\n LDA DIVIDEND_REMAINDER+2\n SBC DIVISOR_PRODUCT+2\n STA DIVIDEND_REMAINDER+2\n LDA DIVIDEND_REMAINDER+3\n SBC DIVISOR_PRODUCT+3\n STA DIVIDEND_REMAINDER+3\n INC QUOTIENT_FACTOR\nLL%d EQU *\n DEY\n BNE LL%d\n LDA QUOTIENT_FACTOR\n STA %s\n LDA QUOTIENT_FACTOR+1\n STA %s+1\n LDA QUOTIENT_FACTOR+2\n STA %s+2\n LDA QUOTIENT_FACTOR+3\n STA %s+3\n* divw\n",
+        emit(" LDA #0\n CMP DIVISOR_PRODUCT+7\n BNE LL{}\n CMP DIVISOR_PRODUCT+6\n BNE LL{}\n CMP DIVISOR_PRODUCT+5\n BNE LL{}\n CMP DIVISOR_PRODUCT+4\n BNE LL{}\n LDA DIVIDEND_REMAINDER\n SEC\n SBC DIVISOR_PRODUCT\n LDA DIVIDEND_REMAINDER+1\n SBC DIVISOR_PRODUCT+1\n LDA DIVIDEND_REMAINDER+2\n SBC DIVISOR_PRODUCT+2\n LDA DIVIDEND_REMAINDER+3\n SBC DIVISOR_PRODUCT+3\n STA {}\n SBC {}\t* if carry set, set true\n EOR #$0FF\n BEQ LL{}\n LDA DIVIDEND_REMAINDER\n SEC\n SBC DIVISOR_PRODUCT\n STA DIVIDEND_REMAINDER\n LDA DIVIDEND_REMAINDER+1\n SBC DIVISOR_PRODUCT+1\n STA DIVIDEND_REMAINDER+1\n LDA DIVIDEND_REMAINDER+2\n SBC DIVISOR_PRODUCT+2\n STA DIVIDEND_REMAINDER+2\n LDA DIVIDEND_REMAINDER+3\n SBC DIVISOR_PRODUCT+3\n STA DIVIDEND_REMAINDER+3\n INC QUOTIENT_FACTOR\nLL{} EQU *\n DEY\n BNE LL{}\n LDA QUOTIENT_FACTOR\n STA {}\n LDA QUOTIENT_FACTOR+1\n STA {}+1\n LDA QUOTIENT_FACTOR+2\n STA {}+2\n LDA QUOTIENT_FACTOR+3\n STA {}+3\n* divw\n",
              label + 1, label + 1, label + 1, label + 1, scratchWrite, scratchRead, label + 1,
              label + 1, label, store0, store1, store2, store3);
 }
@@ -218,13 +219,13 @@ void callByteHelper(int32_t op, int left, int right)
     const char* second = byteOperand(right, false);
     const char* first = byteOperand(left, false);
     if (op == STAR)
-        emit(" LDA %s\n PHA\n LDA %s\n PHA\n JSR ZMUL8HELPER\n STX BP\n TSX\n INX\n INX\n TXS\n LDX BP\n",
+        emit(" LDA {}\n PHA\n LDA {}\n PHA\n JSR ZMUL8HELPER\n STX BP\n TSX\n INX\n INX\n TXS\n LDX BP\n",
              first, second);
     else if (op == SLASH)
-        emit(" LDA %s\n PHA\n LDA %s\n PHA\n JSR ZDIV8HELPER\n STX BP\n TSX\n INX\n INX\n TXS\n LDX BP\n",
+        emit(" LDA {}\n PHA\n LDA {}\n PHA\n JSR ZDIV8HELPER\n STX BP\n TSX\n INX\n INX\n TXS\n LDX BP\n",
              first, second);
     else
-        emit(" LDA %s\n PHA\n LDA %s\n PHA\n JSR ZMOD8HELPER\n STX BP\n TSX\n INX\n INX\n TXS\n LDX BP\n",
+        emit(" LDA {}\n PHA\n LDA {}\n PHA\n JSR ZMOD8HELPER\n STX BP\n TSX\n INX\n INX\n TXS\n LDX BP\n",
              first, second);
 }
 
@@ -237,13 +238,13 @@ void callWordHelper(int32_t op, int left, int right)
     const char* firstLow = wordOperand(left);
     const char* firstHigh = wordOperand(left);
     if (op == STAR)
-        emit(" LDA %s+1\n PHA\n LDA %s\n PHA\n LDA %s+1\n PHA\n LDA %s\n PHA\n JSR ZMUL16HELPER\n STX BP\n TSX\n INX\n INX\n INX\n INX\n TXS\n LDX BP\n",
+        emit(" LDA {}+1\n PHA\n LDA {}\n PHA\n LDA {}+1\n PHA\n LDA {}\n PHA\n JSR ZMUL16HELPER\n STX BP\n TSX\n INX\n INX\n INX\n INX\n TXS\n LDX BP\n",
              firstHigh, firstLow, secondHigh, secondLow);
     else if (op == SLASH)
-        emit(" LDA %s+1\n PHA\n LDA %s\n PHA\n LDA %s+1\n PHA\n LDA %s\n PHA\n JSR ZDIV16HELPER\n STX BP\n TSX\n INX\n INX\n INX\n INX\n TXS\n LDX BP\n",
+        emit(" LDA {}+1\n PHA\n LDA {}\n PHA\n LDA {}+1\n PHA\n LDA {}\n PHA\n JSR ZDIV16HELPER\n STX BP\n TSX\n INX\n INX\n INX\n INX\n TXS\n LDX BP\n",
              firstHigh, firstLow, secondHigh, secondLow);
     else
-        emit(" LDA %s+1\n PHA\n LDA %s\n PHA\n LDA %s+1\n PHA\n LDA %s\n PHA\n JSR ZMOD16HELPER\n STX BP\n TSX\n INX\n INX\n INX\n INX\n TXS\n LDX BP\n",
+        emit(" LDA {}+1\n PHA\n LDA {}\n PHA\n LDA {}+1\n PHA\n LDA {}\n PHA\n JSR ZMOD16HELPER\n STX BP\n TSX\n INX\n INX\n INX\n INX\n TXS\n LDX BP\n",
              firstHigh, firstLow, secondHigh, secondLow);
 }
 
@@ -257,13 +258,13 @@ void callLongHelper(int32_t op, int right)
     const char* firstLow = wordOperand(right);
     const char* firstHigh = wordOperand(right);
     if (op == STAR)
-        emit(" LDA %s+1\n PHA\n LDA %s\n PHA\n LDA %s+1\n PHA\n LDA %s\n PHA\n JSR ZMUL32HELPER\n STX BP\n TSX\n INX\n INX\n INX\n INX\n TXS\n LDX BP\n",
+        emit(" LDA {}+1\n PHA\n LDA {}\n PHA\n LDA {}+1\n PHA\n LDA {}\n PHA\n JSR ZMUL32HELPER\n STX BP\n TSX\n INX\n INX\n INX\n INX\n TXS\n LDX BP\n",
              firstHigh, firstLow, secondHigh, secondLow);
     else if (op == SLASH)
-        emit(" LDA %s+1\n PHA\n LDA %s\n PHA\n LDA %s+1\n PHA\n LDA %s\n PHA\n JSR ZDIV32HELPER\n STX BP\n TSX\n INX\n INX\n INX\n INX\n TXS\n LDX BP\n",
+        emit(" LDA {}+1\n PHA\n LDA {}\n PHA\n LDA {}+1\n PHA\n LDA {}\n PHA\n JSR ZDIV32HELPER\n STX BP\n TSX\n INX\n INX\n INX\n INX\n TXS\n LDX BP\n",
              firstHigh, firstLow, secondHigh, secondLow);
     else
-        emit(" LDA %s+1\n PHA\n LDA %s\n PHA\n LDA %s+1\n PHA\n LDA %s\n PHA\n JSR ZMOD32HELPER\n STX BP\n TSX\n INX\n INX\n INX\n INX\n TXS\n LDX BP\n",
+        emit(" LDA {}+1\n PHA\n LDA {}\n PHA\n LDA {}+1\n PHA\n LDA {}\n PHA\n JSR ZMOD32HELPER\n STX BP\n TSX\n INX\n INX\n INX\n INX\n TXS\n LDX BP\n",
              firstHigh, firstLow, secondHigh, secondLow);
 }
 
@@ -299,7 +300,7 @@ void callHelper(int32_t op, int width, int left, int right)
         if (width == 1) {
             const char* target = byteOperand(t, false);
             const char* result = byteOperand(FIRST_TEMP, false);
-            emit(" LDA %s\n STA %s\n", result, target);
+            emit(" LDA {}\n STA {}\n", result, target);
         } else {
             copyWord(t, FIRST_TEMP);
         }
@@ -322,16 +323,16 @@ void shiftStep(bool leftShift, int width, int left)
     if (width == 1) {
         const char* target = byteOperand(left, false);
         if (leftShift)
-            emit(" ASL %s\n", target);
+            emit(" ASL {}\n", target);
         else
-            emit(" LSR %s\n", target);
+            emit(" LSR {}\n", target);
     } else if (width == 2) {
         const char* second = wordOperand(left);
         const char* first = wordOperand(left);
         if (leftShift)
-            emit(" ASL %s\n ROL %s+1\n", first, second);
+            emit(" ASL {}\n ROL {}+1\n", first, second);
         else
-            emit(" LSR %s+1\n ROR %s\n", first, second);
+            emit(" LSR {}+1\n ROR {}\n", first, second);
     } else {
         loadLongSlot(left);
         const char* fourth = wordOperand(left);
@@ -339,9 +340,9 @@ void shiftStep(bool leftShift, int width, int left)
         const char* second = wordOperand(left);
         const char* first = wordOperand(left);
         if (leftShift)
-            emit(" ASL %s\n ROL %s+1\n ROL %s+2\n ROL %s+3\n", first, second, third, fourth);
+            emit(" ASL {}\n ROL {}+1\n ROL {}+2\n ROL {}+3\n", first, second, third, fourth);
         else
-            emit(" LSR %s+3\n ROR %s+2\n ROR %s+1\n ROR %s\n", first, second, third, fourth);
+            emit(" LSR {}+3\n ROR {}+2\n ROR {}+1\n ROR {}\n", first, second, third, fourth);
     }
 }
 
@@ -354,18 +355,18 @@ void shiftLoop(bool leftShift, int width, int left, int count)
         const char* counter = byteOperand(count, false);
         const char* target = byteOperand(left, false);
         if (leftShift)
-            emit("LL%d EQU *\n ASL %s\n DEC %s\n BNE LL%d\n", label, target, counter, label);
+            emit("LL{} EQU *\n ASL {}\n DEC {}\n BNE LL{}\n", label, target, counter, label);
         else
-            emit("LL%d EQU *\n LSR %s\n DEC %s\n BNE LL%d\n", label, target, counter, label);
+            emit("LL{} EQU *\n LSR {}\n DEC {}\n BNE LL{}\n", label, target, counter, label);
     } else if (width == 2) {
         const char* counter = byteOperand(count, false);
         const char* second = wordOperand(left);
         const char* first = wordOperand(left);
         if (leftShift)
-            emit("LL%d EQU *\n ASL %s\n ROL %s+1\n DEC %s\n BNE LL%d\n", label, first, second,
+            emit("LL{} EQU *\n ASL {}\n ROL {}+1\n DEC {}\n BNE LL{}\n", label, first, second,
                  counter, label);
         else
-            emit("LL%d EQU *\n LSR %s+1\n ROR %s\n DEC %s\n BNE LL%d\n", label, first, second,
+            emit("LL{} EQU *\n LSR {}+1\n ROR {}\n DEC {}\n BNE LL{}\n", label, first, second,
                  counter, label);
     } else {
         loadLongSlot(left);
@@ -375,10 +376,10 @@ void shiftLoop(bool leftShift, int width, int left, int count)
         const char* second = wordOperand(left);
         const char* first = wordOperand(left);
         if (leftShift)
-            emit("LL%d EQU *\n ASL %s\n ROL %s+1\n ROL %s+2\n ROL %s+3\n DEC %s\n BNE LL%d\n",
+            emit("LL{} EQU *\n ASL {}\n ROL {}+1\n ROL {}+2\n ROL {}+3\n DEC {}\n BNE LL{}\n",
                  label, first, second, third, fourth, counter, label);
         else
-            emit("LL%d EQU *\n LSR %s+3\n ROR %s+2\n ROR %s+1\n ROR %s\n DEC %s\n BNE LL%d\n",
+            emit("LL{} EQU *\n LSR {}+3\n ROR {}+2\n ROR {}+1\n ROR {}\n DEC {}\n BNE LL{}\n",
                  label, first, second, third, fourth, counter, label);
     }
 }
@@ -392,10 +393,10 @@ bool isIntegerConstant(const ExprNode* node)
 TypeCode constantCountType(const ExprNode* node)
 {
     if (node->op == CCONST)
-        return 11;
+        return SIGNED | BASE_CHAR;
     if (node->op == ICONST)
-        return 12;
-    return 13;
+        return SIGNED | BASE_INT;
+    return SIGNED | BASE_LONG;
 }
 
 }  // namespace
@@ -414,7 +415,7 @@ TypeCode generateMultiplyDivide(ExprNode* node)
     checkRegister(left + width - 1);
     checkRegister(right + width - 1);
 
-    if (mulDivMode == 0) {
+    if (mulDivMode == MULDIV_HELPERS) {
         callHelper(node->op, width, left, right);
     } else {
         if (node->op == STAR) {
@@ -465,7 +466,7 @@ TypeCode generateShift(ExprNode* node)
             const int counter = tempCounter;
             checkRegister(counter);
             const char* counterText = byteOperand(counter, false);
-            emit(" LDA #>%d\n STA %s\n", count, counterText);
+            emit(" LDA #>{}\n STA {}\n", count, counterText);
             tempCounter += 2;
             shiftLoop(leftShift, width, left, counter);
             tempCounter -= 2;

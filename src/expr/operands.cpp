@@ -1,44 +1,35 @@
 // Temporaries and operand texts: the register bytes BX..REF numbered 34..47,
 // the stack discipline of tempCounter, the pending (bound) values of register
 // bytes, and the ring of buffers that operand texts are handed out in.
-#include <cstdio>
 #include <cstring>
 
-#include "driver/driver.h"
+#include "base/diagnostics.h"
 #include "expr/expr.h"
 #include "output/output.h"
 
 int32_t tempCounter = FIRST_TEMP;
 
+namespace {
+
 // The sixteen bytes of the register block carry the numbers 32..47; 32/33
-// is BP, the parking place of the frame register, never a temporary. Bytes
-// from FIRST_NUMBERED_NAME on have no table name as operands: R2AH..R2FH.
+// is BP, the parking place of the frame register, never a temporary.
+constexpr int REGISTER_BASE = 32;
 constexpr int REGISTER_COUNT = REGISTER_LIMIT - REGISTER_BASE;
 
-extern const char* const byteRegisterNames[REGISTER_COUNT] = {
+const char* const byteRegisterNames[REGISTER_COUNT] = {
     "BP", "BP", "BL", "BH", "CL", "CH", "DL", "DH",
     "AL", "AH", "R2A", "R2B", "R2C", "R2D", "R2E", "R2F",
 };
-
-// A bound byte does not hold its value yet: boundText names where it is.
-// boundBytes has bit index set for each bound byte, so that the bytes to
-// load are found without a look at all sixteen.
-static_assert(REGISTER_COUNT <= 16, "one bit per register byte");
-uint16_t boundBytes;
-
-namespace {
-
 const char* const wordRegisterNames[REGISTER_COUNT / 2] = {
     "BP", "BX", "CX", "DX", "AX", "RAB", "RCD", "REF",
 };
+// Bytes from this number on have no table name as operands: R2AH..R2FH.
+constexpr int FIRST_NUMBERED_NAME = 42;
 
+// A bound byte does not hold its value yet: boundText names where it is.
 constexpr int BOUND_TEXT_SIZE = 64;
+bool bound[REGISTER_COUNT];
 char boundText[REGISTER_COUNT][BOUND_TEXT_SIZE];
-
-bool isBound(int index)
-{
-    return (boundBytes >> index & 1) != 0;
-}
 
 // Operand texts other than the fixed register names (pending texts used in
 // place, the names of bytes 42 and up) are handed out in a ring: a text
@@ -56,25 +47,19 @@ char* nextRingBuffer()
     return operandRing[ringIndex];
 }
 
-void clearBinding(int index)
-{
-    boundBytes &= static_cast<uint16_t>(~(1u << index));
-}
-
 // Writes the pending value of a bound byte into its register and unbinds it.
 void loadBinding(int index)
 {
-    emit(" LDA %s\n STA %s\n", boundText[index], byteRegisterNames[index]);
-    clearBinding(index);
+    emit(" LDA {}\n STA {}\n", boundText[index], byteRegisterNames[index]);
+    bound[index] = false;
 }
 
-// The names of the table never change, so they are handed out as they are.
-const char* byteName(int number)
+// The operand text R2AH..R2FH of a byte past the named ones, or of the word
+// that starts there.
+const char* numberedName(int number)
 {
-    if (number < FIRST_NUMBERED_NAME)
-        return byteRegisterNames[number - REGISTER_BASE];
     char* text = nextRingBuffer();
-    formatText(text, OPERAND_TEXT_SIZE, "R%02XH", number);
+    formatText(text, OPERAND_TEXT_SIZE, FMT_COMPILE("R{:02X}H"), number);
     return text;
 }
 
@@ -91,52 +76,46 @@ void checkRegister(int number)
 
 void bindRegister(int number, const char* text)
 {
-    bindRegister(number, text, strlen(text));
-}
-
-void bindRegister(int number, const char* text, size_t length)
-{
     checkRegister(number);
-    if (length >= BOUND_TEXT_SIZE)
+    if (strlen(text) >= BOUND_TEXT_SIZE)
         fatalError("error: name too long");
     int index = number - REGISTER_BASE;
-    copyBytes(boundText[index], text, length + 1);  // the NUL too
-    boundBytes |= static_cast<uint16_t>(1u << index);
+    strcpy(boundText[index], text);
+    bound[index] = true;
 }
 
-// byteOperand for every byte: pending, or with a formatted name.
-const char* byteOperandPending(int number, bool keep)
+const char* byteOperand(int number, bool keep)
 {
     checkRegister(number);
     int index = number - REGISTER_BASE;
-    if (isBound(index)) {
+    if (bound[index]) {
         if (keep) {
             char* text = nextRingBuffer();
-            memcpy(text, boundText[index], BOUND_TEXT_SIZE);  // whole: a fixed copy is cheaper
-            clearBinding(index);
+            strcpy(text, boundText[index]);
+            bound[index] = false;
             return text;
         }
         loadBinding(index);
     }
-    return byteName(number);
+    if (number < FIRST_NUMBERED_NAME)
+        return byteRegisterNames[index];
+    return numberedName(number);
 }
 
 // Loads both bytes of the word if pending and names the word, for templates
-// that reach its bytes as %s, %s+1 or address through (%s),Y.
+// that reach its bytes as {}, {}+1 or address through ({}),Y.
 const char* wordOperand(int number)
 {
     checkRegister(number);
     checkRegister(number + 1);
     int index = number - REGISTER_BASE;
-    if (isBound(index))
+    if (bound[index])
         loadBinding(index);
-    if (isBound(index + 1))
+    if (bound[index + 1])
         loadBinding(index + 1);
     if (number < FIRST_NUMBERED_NAME - 1)
         return wordRegisterNames[index / 2];
-    char* text = nextRingBuffer();
-    formatText(text, OPERAND_TEXT_SIZE, "R%02XH", number);
-    return text;
+    return numberedName(number);
 }
 
 // Drops the pending values of a word without writing them, before the word
@@ -144,9 +123,9 @@ const char* wordOperand(int number)
 void releaseRegister(int number)
 {
     checkRegister(number);
-    clearBinding(number - REGISTER_BASE);
+    bound[number - REGISTER_BASE] = false;
     if (number + 1 < REGISTER_LIMIT)
-        clearBinding(number + 1 - REGISTER_BASE);
+        bound[number + 1 - REGISTER_BASE] = false;
 }
 
 // Bytes from limit on are dead and forgotten; every byte below that is
@@ -154,8 +133,10 @@ void releaseRegister(int number)
 void flushRegisters(int limit)
 {
     int first = limit < REGISTER_BASE ? REGISTER_BASE : limit;
-    if (first < REGISTER_LIMIT)
-        boundBytes &= static_cast<uint16_t>((1u << (first - REGISTER_BASE)) - 1);
-    while (boundBytes != 0)
-        loadBinding(__builtin_ctz(boundBytes));  // lowest number first
+    for (int number = first; number < REGISTER_LIMIT; number++)
+        bound[number - REGISTER_BASE] = false;
+    for (int index = 0; index < REGISTER_COUNT; index++) {
+        if (bound[index])
+            loadBinding(index);
+    }
 }

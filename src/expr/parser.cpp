@@ -6,8 +6,9 @@
 // conversion nodes as the tree grows.
 #include <cstdio>
 
-#include "driver/driver.h"
+#include "base/diagnostics.h"
 #include "expr/expr.h"
+#include "lexer/lexer.h"
 
 int32_t argumentIndex;
 
@@ -69,21 +70,7 @@ constexpr Level OPERAND_LEVELS[] = {
 
 bool isBool(TypeCode type)
 {
-    return baseType(type) == 1;
-}
-
-// The tokens that some binary level takes. Most operands end at a token that
-// none does (';', ')', ']', ','), and then the levels can be skipped.
-bool isBinaryOperator(TokenCode token)
-{
-    switch (token) {
-    case STAR: case SLASH: case PERCENT: case PLUS: case MINUS: case SHL: case SHR:
-    case LT: case LE: case NE: case EQ: case GT: case GE:
-    case AMP: case CARET: case BAR: case ANDAND: case OROR:
-        return true;
-    default:
-        return false;
-    }
+    return baseType(type) == BASE_BOOL;
 }
 
 // Makes node an EMPTY wrapper over the expression parsed so far.
@@ -102,13 +89,6 @@ void wrap(ExprNode* node)
 TypeCode parseOperand(ExprNode* operand, int levelCount)
 {
     TypeCode type = parseUnary(operand);
-    if (!isBinaryOperator(currentToken)) {
-        // The relational and looser levels hand back the type they are given,
-        // which is then balanced with itself.
-        for (int k = 2; k < levelCount; k++)
-            type = balanceTypes(type, type, operand);
-        return type;
-    }
     for (int k = 0; k < levelCount; k++) {
         TypeCode result = OPERAND_LEVELS[k](k == 0 ? 0 : type, operand);
         type = balanceTypes(type, result, operand);
@@ -232,7 +212,7 @@ TypeCode parseRelational(TypeCode leftType, ExprNode* node)
     ExprNode* right = takeOperator(node);
     TypeCode rightType = parseOperand(right, 2);
     balanceTypes(leftType, rightType, node);
-    return 1;
+    return BASE_BOOL;
 }
 
 // bit-and: '&' relational, repeated. The left type without an operator.
@@ -287,7 +267,7 @@ void checkArgument(ExprNode* argument, TypeCode argumentType, TypeCode parameter
 {
     int parameterBase = baseType(parameterType);
     int argumentBase = baseType(argumentType);
-    if (parameterBase == 0 || parameterBase == argumentBase) {
+    if (parameterBase == BASE_VOID || parameterBase == argumentBase) {
         return;
     }
     constexpr TypeCode POINTERNESS = POINTER | ARRAY;
@@ -389,7 +369,7 @@ TypeCode parsePostfix(int32_t symbol, ExprNode* suffix)
         if (!(type & FUNCTION)) {
             fatalError("error: expected function/procedure");
         }
-        if (baseType(type) == 0) {
+        if (baseType(type) == BASE_VOID) {
             fatalError("error: expected function");
         }
         suffix->op = LPAREN;
@@ -449,19 +429,19 @@ TypeCode parseUnaryForm(ExprNode* node)
         node->floatValue = 0.0;
         if (tokenFloatValue == 0.0) {
             match(ICONST);
-            return 4;
+            return BASE_INT;
         }
         node->op = FCONST;
         node->intValue = 0;
         node->floatValue = tokenFloatValue;
         match(ICONST);
-        return 6;
+        return BASE_FLOAT;
     case FCONST:
         node->op = FCONST;
         node->intValue = 0;
         node->floatValue = tokenFloatValue;
         match(FCONST);
-        return 6;
+        return BASE_FLOAT;
     case ID: {
         int32_t symbol = tokenSymbol;
         if (symbolAt(symbol).type == 0) {
@@ -495,7 +475,7 @@ TypeCode parseUnaryForm(ExprNode* node)
     case TILDE:
     case BANG: {
         TypeCode type = parsePrefix(node, currentToken);
-        if (baseType(type) == 6) {
+        if (baseType(type) == BASE_FLOAT) {
             reportWarning("'NOT' : unsafe use of type 'REAL' in operation");
         }
         return type;
@@ -509,7 +489,7 @@ TypeCode parseUnaryForm(ExprNode* node)
     case KW_INPW:
         return parseKeywordCall(node, currentToken);
     default:
-        fprintf(stderr, "error: expected %s but found %s\n", "ID", tokenSpelling(currentToken));
+        printDiagnostic("error: expected {} but found {}\n", "ID", tokenSpelling(currentToken));
         fatalError("syntax error");
     }
 }
@@ -535,10 +515,6 @@ TypeCode parseExpression(ExprNode* node)
     node->op = EMPTY;
     node->sym = 0;
     TypeCode type = parseUnary(node);
-    if (!isBinaryOperator(currentToken)) {
-        leaveDepth();
-        return type;
-    }
     constexpr Level BALANCED_LEVELS[] = {parseMultiplicative, parseAdditive, parseShift};
     for (Level level : BALANCED_LEVELS) {
         TypeCode result = level(type, node);

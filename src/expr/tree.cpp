@@ -1,52 +1,16 @@
 // Expression tree nodes: allocation, release, and the two wrapper moves the
 // parser uses to build operator nodes in place.
-#include <memory>
-#include <vector>
-
 #include "expr/expr.h"
-
-// Nodes are taken from blocks and kept on a free list when released: a
-// statement builds and frees its trees over and over, and the general
-// allocator was a tenth of the compile time. Under AddressSanitizer every
-// node is a plain allocation, so a use after release is still caught.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool POOL_NODES = false;
-#else
-constexpr bool POOL_NODES = true;
-#endif
-constexpr int NODES_PER_BLOCK = 256;  // 12 KB: a statement rarely needs more
-static std::vector<std::unique_ptr<ExprNode[]>> nodeBlocks;
-static ExprNode* freeNodes;  // linked through left
-static int nodesLeftInBlock;
 
 // A node with every field zero.
 ExprNode* newNode()
 {
-    if (!POOL_NODES) {
-        return new ExprNode{};
-    }
-    ExprNode* node = freeNodes;
-    if (node != nullptr) {
-        freeNodes = node->left;
-    } else {
-        if (nodesLeftInBlock == 0) {
-            nodeBlocks.push_back(std::make_unique<ExprNode[]>(NODES_PER_BLOCK));
-            nodesLeftInBlock = NODES_PER_BLOCK;
-        }
-        node = &nodeBlocks.back()[NODES_PER_BLOCK - nodesLeftInBlock--];
-    }
-    *node = ExprNode{};
-    return node;
+    return new ExprNode{};
 }
 
 void releaseNode(ExprNode* node)
 {
-    if (!POOL_NODES) {
-        delete node;
-        return;
-    }
-    node->left = freeNodes;
-    freeNodes = node;
+    delete node;
 }
 
 // Releases both subtrees (left first) and nulls the links; the node itself

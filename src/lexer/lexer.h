@@ -1,4 +1,12 @@
-// Token codes, the table of predefined keywords and operators, and the scanner.
+// Lexical analysis: the token codes, the table of the 97 predefined keywords
+// and operators, and the scanner. At start-up loadPredefinedSymbols puts the
+// table into the symbol table; then nextToken turns the source into one token
+// code at a time, entering every new name into the symbol table as it reads
+// it, and match consumes the lookahead currentToken. The token value globals
+// hold the values of the token just scanned; the scanner keeps lineNumber
+// (base/diagnostics.h) and at most two characters given back. Uses symbols
+// and the diagnostics. Limits: names of 255 characters, number texts of 43;
+// each ends in a fatal error.
 #pragma once
 
 #include <cstdint>
@@ -135,7 +143,7 @@ extern char lexeme[LEXEME_SIZE];
 extern char numberText[NUMBER_TEXT_SIZE];
 extern int32_t numberTextLength;
 extern uint8_t pendingNewline;
-extern int32_t lineNumber;
+extern TokenCode currentToken;  // the lookahead token
 
 // Puts the scanner in its program-start state: pendingNewline 1, lineNumber 0,
 // no pushed-back characters, value globals zero.
@@ -146,6 +154,9 @@ void loadPredefinedSymbols();
 const char* tokenSpelling(TokenCode code);
 // Scans one token and returns its code.
 TokenCode nextToken();
+// Consumes the lookahead when it is the expected token and reads the next
+// one; anything else is a fatal syntax error naming both spellings.
+void match(TokenCode expected);
 // Gives a character back to the stream (see the push-back rules).
 void unreadChar(int c);
 // Reads one source character, honouring push-back: -1 at end of input and for

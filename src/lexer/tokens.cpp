@@ -1,8 +1,13 @@
 // The predefined keywords and operators: one table of spellings, codes and
 // type attributes, loaded into the outermost scope of the symbol table so that
-// keywords and operators are found by the same lookup as identifiers.
+// keywords and operators are found by the same lookup as identifiers; their
+// spellings for messages; and match, the one step that consumes the lookahead
+// token and reads the next.
+#include "base/diagnostics.h"
 #include "lexer/lexer.h"
 #include "symbols/symbols.h"
+
+TokenCode currentToken;
 
 // Row order fixes the symbol index of each entry (row n gets index n), so the
 // first file-level name always gets index PREDEFINED_COUNT + 1.
@@ -44,7 +49,7 @@ const PredefinedToken predefinedTokens[PREDEFINED_COUNT + 1] = {
     {"break", KW_BREAK, 0},
     {"case", KW_CASE, 0},
     {"catch", KW_CATCH, 0},
-    {"char", KW_CHAR, 3},
+    {"char", KW_CHAR, BASE_CHAR},
     {"class", KW_CLASS, 0},
     {"const", KW_CONST, 0},
     {"const_cast", KW_CONST_CAST, 0},
@@ -58,15 +63,15 @@ const PredefinedToken predefinedTokens[PREDEFINED_COUNT + 1] = {
     {"enum", KW_ENUM, 0},
     {"explicit", KW_EXPLICIT, 0},
     {"extern", KW_EXTERN, 0},
-    {"false", KW_FALSE, 1},
+    {"false", KW_FALSE, BASE_BOOL},
     {"float", KW_FLOAT, 0},
     {"for", KW_FOR, 0},
     {"friend", KW_FRIEND, 0},
     {"goto", KW_GOTO, 0},
     {"if", KW_IF, 0},
     {"inline", KW_INLINE, 0},
-    {"int", KW_INT, 4},
-    {"long", KW_LONG, 5},
+    {"int", KW_INT, BASE_INT},
+    {"long", KW_LONG, BASE_LONG},
     {"mutable", KW_MUTABLE, 0},
     {"namespace", KW_NAMESPACE, 0},
     {"new", KW_NEW, 0},
@@ -77,7 +82,7 @@ const PredefinedToken predefinedTokens[PREDEFINED_COUNT + 1] = {
     {"register", KW_REGISTER, 0},
     {"reinterpret_cast", KW_REINTERPRET_CAST, 0},
     {"return", KW_RETURN, 0},
-    {"short", KW_SHORT, 4},
+    {"short", KW_SHORT, BASE_INT},
     {"signed", KW_SIGNED, 0},
     {"sizeof", KW_SIZEOF, 0},
     {"static", KW_STATIC, 0},
@@ -87,7 +92,7 @@ const PredefinedToken predefinedTokens[PREDEFINED_COUNT + 1] = {
     {"template", KW_TEMPLATE, 0},
     {"this", KW_THIS, 0},
     {"throw", KW_THROW, 0},
-    {"true", KW_TRUE, 1},
+    {"true", KW_TRUE, BASE_BOOL},
     {"try", KW_TRY, 0},
     {"typedef", KW_TYPEDEF, 0},
     {"typeid", KW_TYPEID, 0},
@@ -100,8 +105,8 @@ const PredefinedToken predefinedTokens[PREDEFINED_COUNT + 1] = {
     {"wchar_t", KW_WCHAR_T, 0},
     {"while", KW_WHILE, 0},
     {"_asm", KW_ASM, 0},
-    {"inp", KW_INP, 3},
-    {"inpw", KW_INPW, 4},
+    {"inp", KW_INP, BASE_CHAR},
+    {"inpw", KW_INPW, BASE_INT},
     {"outp", KW_OUTP, 0},
     {"outpw", KW_OUTPW, 0},
     {nullptr, 0, 0},
@@ -129,4 +134,15 @@ const char* tokenSpelling(TokenCode code)
             return symbolAt(index).name;
     }
     return "ID";
+}
+
+// Identifiers and constants are spelled "ID" on both sides of the message.
+void match(TokenCode expected)
+{
+    if (currentToken != expected) {
+        printDiagnostic("error: expected {} but found {}\n", tokenSpelling(expected),
+                        tokenSpelling(currentToken));
+        fatalError("syntax error");
+    }
+    currentToken = nextToken();
 }

@@ -3,7 +3,7 @@
 // closing signature.
 #include <cstdint>
 
-#include "driver/driver.h"
+#include "base/options.h"
 #include "output/output.h"
 
 // Bytes of the pseudo-register block that starts at ramBase.
@@ -28,35 +28,35 @@ static unsigned blockAddress(unsigned base, unsigned offset)
 // Equates of the block with two-digit values (the whole block in page zero).
 static void writeNarrowRegisterEquates(unsigned base)
 {
-    emit("DIVISOR_PRODUCT EQU $%02X\n", blockAddress(base, 0));
-    emit("QUOTIENT_FACTOR EQU $%02X\n", blockAddress(base, 8));
-    emit("DIVIDEND_REMAINDER EQU $%02X\n", blockAddress(base, 12));
-    emit("N EQU $%02X\n", blockAddress(base, 16));
-    emit("BP EQU $%02X\t%c ix\n", blockAddress(base, 16), '*');
-    emit("BX EQU $%02X\t%c hl\nBL EQU BX\nBH EQU BX+1\n", blockAddress(base, 18), '*');
-    emit("CX EQU $%02X\t%c bc\nCL EQU CX\nCH EQU CX+1\n", blockAddress(base, 20), '*');
-    emit("DX EQU $%02X\t%c de\nDL EQU DX\nDH EQU DX+1\n", blockAddress(base, 22), '*');
-    emit("AX EQU $%02X\t%c iy\nAL EQU AX\nAH EQU AX+1\n", blockAddress(base, 24), '*');
-    emit("RAB EQU $%02X\nR2A EQU RAB\nR2B EQU RAB+1\n", blockAddress(base, 26));
-    emit("RCD EQU $%02X\nR2C EQU RCD\nR2D EQU RCD+1\n", blockAddress(base, 28));
-    emit("REF EQU $%02X\nR2E EQU REF\nR2F EQU REF+1\n", blockAddress(base, 30));
+    emit("DIVISOR_PRODUCT EQU ${:02X}\n", blockAddress(base, 0));
+    emit("QUOTIENT_FACTOR EQU ${:02X}\n", blockAddress(base, 8));
+    emit("DIVIDEND_REMAINDER EQU ${:02X}\n", blockAddress(base, 12));
+    emit("N EQU ${:02X}\n", blockAddress(base, 16));
+    emit("BP EQU ${:02X}\t* ix\n", blockAddress(base, 16));
+    emit("BX EQU ${:02X}\t* hl\nBL EQU BX\nBH EQU BX+1\n", blockAddress(base, 18));
+    emit("CX EQU ${:02X}\t* bc\nCL EQU CX\nCH EQU CX+1\n", blockAddress(base, 20));
+    emit("DX EQU ${:02X}\t* de\nDL EQU DX\nDH EQU DX+1\n", blockAddress(base, 22));
+    emit("AX EQU ${:02X}\t* iy\nAL EQU AX\nAH EQU AX+1\n", blockAddress(base, 24));
+    emit("RAB EQU ${:02X}\nR2A EQU RAB\nR2B EQU RAB+1\n", blockAddress(base, 26));
+    emit("RCD EQU ${:02X}\nR2C EQU RCD\nR2D EQU RCD+1\n", blockAddress(base, 28));
+    emit("REF EQU ${:02X}\nR2E EQU REF\nR2F EQU REF+1\n", blockAddress(base, 30));
 }
 
 // The same equates with four-digit values (the block reaches past page zero).
 static void writeWideRegisterEquates(unsigned base)
 {
-    emit("DIVISOR_PRODUCT EQU $%04X\n", blockAddress(base, 0));
-    emit("QUOTIENT_FACTOR EQU $%04X\n", blockAddress(base, 8));
-    emit("DIVIDEND_REMAINDER EQU $%04X\n", blockAddress(base, 12));
-    emit("N EQU $%04X\n", blockAddress(base, 16));
-    emit("BP EQU $%04X\t%c ix\n", blockAddress(base, 16), '*');
-    emit("BX EQU $%04X\t%c hl\nBL EQU BX\nBH EQU BX+1\n", blockAddress(base, 18), '*');
-    emit("CX EQU $%04X\t%c bc\nCL EQU CX\nCH EQU CX+1\n", blockAddress(base, 20), '*');
-    emit("DX EQU $%04X\t%c de\nDL EQU DX\nDH EQU DX+1\n", blockAddress(base, 22), '*');
-    emit("AX EQU $%04X\t%c iy\nAL EQU AX\nAH EQU AX+1\n", blockAddress(base, 24), '*');
-    emit("RAB EQU $%04X\nR2A EQU RAB\nR2B EQU RAB+1\n", blockAddress(base, 26));
-    emit("RCD EQU $%04X\nR2C EQU RCD\nR2D EQU RCD+1\n", blockAddress(base, 28));
-    emit("REF EQU $%04X\nR2E EQU REF\nR2F EQU REF+1\n", blockAddress(base, 30));
+    emit("DIVISOR_PRODUCT EQU ${:04X}\n", blockAddress(base, 0));
+    emit("QUOTIENT_FACTOR EQU ${:04X}\n", blockAddress(base, 8));
+    emit("DIVIDEND_REMAINDER EQU ${:04X}\n", blockAddress(base, 12));
+    emit("N EQU ${:04X}\n", blockAddress(base, 16));
+    emit("BP EQU ${:04X}\t* ix\n", blockAddress(base, 16));
+    emit("BX EQU ${:04X}\t* hl\nBL EQU BX\nBH EQU BX+1\n", blockAddress(base, 18));
+    emit("CX EQU ${:04X}\t* bc\nCL EQU CX\nCH EQU CX+1\n", blockAddress(base, 20));
+    emit("DX EQU ${:04X}\t* de\nDL EQU DX\nDH EQU DX+1\n", blockAddress(base, 22));
+    emit("AX EQU ${:04X}\t* iy\nAL EQU AX\nAH EQU AX+1\n", blockAddress(base, 24));
+    emit("RAB EQU ${:04X}\nR2A EQU RAB\nR2B EQU RAB+1\n", blockAddress(base, 26));
+    emit("RCD EQU ${:04X}\nR2C EQU RCD\nR2D EQU RCD+1\n", blockAddress(base, 28));
+    emit("REF EQU ${:04X}\nR2E EQU REF\nR2F EQU REF+1\n", blockAddress(base, 30));
 }
 
 // Title, register block, origin, stack set-up (when -S gave one) and the jump
@@ -64,7 +64,7 @@ static void writeWideRegisterEquates(unsigned base)
 // never inside the stack page.
 void writeHeader()
 {
-    emit("%c Quarnel Output\n\n", '*');
+    emit("* Quarnel Output\n\n");
     unsigned base = ramBase;
     if (base + REGISTER_BLOCK_SIZE > 256)
         writeWideRegisterEquates(base);
@@ -75,10 +75,10 @@ void writeHeader()
     if (ramBase >= STACK_PAGE_FIRST && ramBase <= STACK_PAGE_LAST)
         ramBase = AFTER_STACK_PAGE;
 
-    emit("\n ORG $%04X\n", static_cast<unsigned>(romOrigin));
+    emit("\n ORG ${:04X}\n", static_cast<unsigned>(romOrigin));
     // #> takes the low byte: X gets the low byte of the stack address.
-    if (stackInit != 0xFFFF)
-        emit(" LDX #>$%04X\n TXS\n", static_cast<unsigned>(stackInit));
+    if (stackInit != NO_ADDRESS)
+        emit(" LDX #>${:04X}\n TXS\n", static_cast<unsigned>(stackInit));
     emit(" JMP ZMAIN\n");
 }
 
@@ -86,6 +86,6 @@ void writeHeader()
 // active END directive.
 void writeTrailer()
 {
-    emit(" DB %d\n DB %d\n", SIGNATURE_FIRST, SIGNATURE_SECOND);
-    emit("%c \n%c END %c ZMAIN\n", '*', '*', '*');
+    emit(" DB {}\n DB {}\n", SIGNATURE_FIRST, SIGNATURE_SECOND);
+    emit("* \n* END * ZMAIN\n");
 }

@@ -4,8 +4,10 @@
 // four bytes) and written with STA (BX),Y, low byte first.
 #include <cstdio>
 
-#include "driver/driver.h"
+#include "base/diagnostics.h"
+#include "base/options.h"
 #include "expr/expr.h"
+#include "lexer/lexer.h"
 #include "output/output.h"
 #include "stmt/stmt.h"
 #include "symbols/symbols.h"
@@ -25,12 +27,12 @@ bool isIntegerConstant(const ExprNode* node)
 // a parameter or local on the stack page. BX stays reserved afterwards.
 void loadAddress(int32_t symbol)
 {
-    const char* name = keptAssemblerName(symbol);
+    const char* name = assemblerName(symbol);
     if (symbolAt(symbol).type & FRAME)
-        emit(" LDY #>$0100+%s\n LDA #<$0100+%s\n STY BX\n STA BX+1\n TXA\n CLC\n ADC BX\n STA BX\n LDA #0\n ADC BX+1\n STA BX+1\n",
+        emit(" LDY #>$0100+{}\n LDA #<$0100+{}\n STY BX\n STA BX+1\n TXA\n CLC\n ADC BX\n STA BX\n LDA #0\n ADC BX+1\n STA BX+1\n",
              name, name);
     else
-        emit(" LDY #>%s\n LDA #<%s\n STY BX\n STA BX+1\n", name, name);
+        emit(" LDY #>{}\n LDA #<{}\n STY BX\n STA BX+1\n", name, name);
     tempCounter += 2;
 }
 
@@ -106,19 +108,19 @@ void storeValue(int width)
 {
     if (width == 1) {
         const char* low = byteOperand(tempCounter - 2, false);
-        emit(" LDA %s\n LDY #0\n STA (BX),Y\n", low);
+        emit(" LDA {}\n LDY #0\n STA (BX),Y\n", low);
         tempCounter -= 4;
     } else if (width == 2) {
         const char* high = byteOperand(tempCounter - 1, false);
         const char* low = byteOperand(tempCounter - 2, false);
-        emit(" LDA %s\n LDY #0\n STA (BX),Y\n LDA %s\n INY\n STA (BX),Y\n", low, high);
+        emit(" LDA {}\n LDY #0\n STA (BX),Y\n LDA {}\n INY\n STA (BX),Y\n", low, high);
         tempCounter -= 4;
     } else {
         const char* byte3 = byteOperand(tempCounter - 1, false);
         const char* byte2 = byteOperand(tempCounter - 2, false);
         const char* byte1 = byteOperand(tempCounter - 3, false);
         const char* byte0 = byteOperand(tempCounter - 4, false);
-        emit(" LDA %s\n LDY #0\n STA (BX),Y\n LDA %s\n INY\n STA (BX),Y\n LDA %s\n INY\n STA (BX),Y\n LDA %s\n INY\n STA (BX),Y\n",
+        emit(" LDA {}\n LDY #0\n STA (BX),Y\n LDA {}\n INY\n STA (BX),Y\n LDA {}\n INY\n STA (BX),Y\n LDA {}\n INY\n STA (BX),Y\n",
              byte0, byte1, byte2, byte3);
         tempCounter -= 2;
         tempCounter -= 4;
@@ -131,7 +133,7 @@ void assignVariable(int32_t symbol, ExprNode* root)
     TypeCode type = symbolAt(symbol).type;
     if (type == 0)
         fatalError("error: undefined symbol");
-    if (baseType(type) == 0)
+    if (baseType(type) == BASE_VOID)
         fatalError("error: expected function");
     loadAddress(symbol);
     match(ASSIGN);
@@ -175,31 +177,31 @@ void assignElement(int32_t symbol, ExprNode* root)
     // A bool or char index leaves the high byte of CX undefined; it is
     // zero-extended, as element reads do.
     int indexBase = baseType(indexType);
-    if ((indexBase == 1 || indexBase == 3) && (indexType & POINTER_OR_ARRAY) == 0) {
+    if ((indexBase == BASE_BOOL || indexBase == BASE_CHAR) && (indexType & POINTER_OR_ARRAY) == 0) {
         const char* indexHigh = byteOperand(tempCounter - 1, false);
-        emit(" LDA #0\n STA %s\n", indexHigh);
+        emit(" LDA #0\n STA {}\n", indexHigh);
     }
 
     // The index in CX becomes a byte offset.
     if (size == 2) {
         const char* index = wordOperand(tempCounter - 2);
-        emit(" ASL %s\n ROL %s+1\n", index, index);
+        emit(" ASL {}\n ROL {}+1\n", index, index);
     } else if (size == 4) {
         const char* index = wordOperand(tempCounter - 2);
-        emit(" ASL %s\n ROL %s+1\n ASL %s\n ROL %s+1\n", index, index, index, index);
+        emit(" ASL {}\n ROL {}+1\n ASL {}\n ROL {}+1\n", index, index, index, index);
     }
 
     // BX += CX: BX now holds the element's address.
     const char* indexLow = byteOperand(tempCounter - 2, false);
     const char* addressLow = byteOperand(tempCounter - 4, false);
-    emit(" LDA %s\n CLC\n ADC %s\n", addressLow, indexLow);
+    emit(" LDA {}\n CLC\n ADC {}\n", addressLow, indexLow);
     const char* sumLow = byteOperand(tempCounter - 4, false);
-    emit(" STA %s\n", sumLow);
+    emit(" STA {}\n", sumLow);
     const char* indexHigh = byteOperand(tempCounter - 1, false);
     const char* addressHigh = byteOperand(tempCounter - 3, false);
-    emit(" LDA %s\n ADC %s\n", addressHigh, indexHigh);
+    emit(" LDA {}\n ADC {}\n", addressHigh, indexHigh);
     const char* sumHigh = byteOperand(tempCounter - 3, false);
-    emit(" STA %s\n", sumHigh);
+    emit(" STA {}\n", sumHigh);
     tempCounter -= 2;
 
     match(ASSIGN);
@@ -225,7 +227,7 @@ void callStatement(int32_t symbol, ExprNode* root)
 // ends the run.
 void recoverFromSyntaxError(int32_t symbol)
 {
-    fprintf(stderr, "error: what do you want me to do with %s\n", assemblerName(symbol));
+    printDiagnostic("error: what do you want me to do with {}\n", assemblerName(symbol));
     reportError("syntax error");
     while (currentToken != RBRACE && currentToken != ENDFILE)
         match(currentToken);

@@ -2,10 +2,10 @@
 // text as they are read. Control statements take their label numbers from
 // labelCounter; statements that begin with an identifier are handed to the
 // assignment compiler.
-#include <cstdio>
-
-#include "driver/driver.h"
+#include "base/diagnostics.h"
+#include "base/options.h"
 #include "expr/expr.h"
+#include "lexer/lexer.h"
 #include "output/output.h"
 #include "stmt/stmt.h"
 #include "symbols/symbols.h"
@@ -13,9 +13,6 @@
 int32_t labelCounter = 1;
 
 namespace {
-
-// The comment character of the output, written through a %c conversion.
-constexpr char COMMENT = '*';
 
 // Statements may nest this deep (blocks, bodies of if, while, do, for); one
 // level more stops the compilation before the compiler's own stack suffers.
@@ -44,9 +41,9 @@ TypeCode evaluate(ExprNode* root)
 void branchIfFalse(int32_t label, bool longForm)
 {
     if (longForm)
-        emit(" LDA BL\n CMP #0\n BNE NLL%d\n JMP LL%d\nNLL%d EQU *\n", label, label, label);
+        emit(" LDA BL\n CMP #0\n BNE NLL{}\n JMP LL{}\nNLL{} EQU *\n", label, label, label);
     else
-        emit(" LDA BL\n CMP #0\n BEQ LL%d\n", label);
+        emit(" LDA BL\n CMP #0\n BEQ LL{}\n", label);
     tempCounter -= 2;
 }
 
@@ -60,7 +57,7 @@ int32_t takeLabels()
 
 [[noreturn]] void undefinedName(int32_t symbol)
 {
-    fprintf(stderr, "error: %s undefined\n", scopedName(symbol));
+    printDiagnostic("error: {} undefined\n", scopedName(symbol));
     fatalError("error: undefined symbol");
 }
 
@@ -76,7 +73,7 @@ void compileIdentifierStatement()
         compileAssignment(symbol);
         match(SEMICOLON);
     } else if (currentToken == COLON) {
-        emit("%c \nZ%s EQU *\n", COMMENT, assemblerName(symbol));
+        emit("* \nZ{} EQU *\n", assemblerName(symbol));
         match(COLON);
     } else {
         undefinedName(symbol);
@@ -125,7 +122,7 @@ void compileInlineAssembly()
         c = readChar();
     }
     lexeme[length] = '\0';
-    emit(" %s", lexeme);
+    emit(" {}", lexeme);
     currentToken = nextToken();
 }
 
@@ -148,7 +145,7 @@ void compileIf(ExprNode* root)
     int32_t label = takeLabels();
     match(KW_IF);
     match(LPAREN);
-    emit("%c if ( \n", COMMENT);
+    emit("* if ( \n");
     evaluate(root);
     match(RPAREN);
     branchIfFalse(label, currentToken == LBRACE);
@@ -163,14 +160,14 @@ void compileWhile(ExprNode* root)
     int32_t label = takeLabels();
     match(KW_WHILE);
     match(LPAREN);
-    emit("%c while ( \n", COMMENT);
-    emit("LL%d EQU *\n", label);
+    emit("* while ( \n");
+    emit("LL{} EQU *\n", label);
     evaluate(root);
     match(RPAREN);
     branchIfFalse(label + 1, currentToken == LBRACE);
     compileStatement();
-    emit(" JMP LL%d\t%c loop\n", label, COMMENT);
-    emit("LL%d EQU *\n", label + 1);
+    emit(" JMP LL{}\t* loop\n", label);
+    emit("LL{} EQU *\n", label + 1);
 }
 
 // 'do' statement 'while' '(' expression ')' ';'
@@ -180,8 +177,8 @@ void compileDo(ExprNode* root)
 {
     int32_t label = takeLabels();
     match(KW_DO);
-    emit("%c do ( \n", COMMENT);
-    emit("LL%d EQU *\n", label);
+    emit("* do ( \n");
+    emit("LL{} EQU *\n", label);
     bool blockBody = currentToken == LBRACE;
     compileStatement();
     match(KW_WHILE);
@@ -190,9 +187,9 @@ void compileDo(ExprNode* root)
     evaluate(root);
     match(RPAREN);
     if (blockBody)
-        emit(" LDA BL\n CMP #0\n BEQ NLL%d\n JMP LL%d\t%c loop\nNLL%d EQU *\n", label, label, COMMENT, label);
+        emit(" LDA BL\n CMP #0\n BEQ NLL{}\n JMP LL{}\t* loop\nNLL{} EQU *\n", label, label, label);
     else
-        emit(" LDA BL\n CMP #0\n BNE LL%d\t%c loop\n", label, COMMENT);
+        emit(" LDA BL\n CMP #0\n BNE LL{}\t* loop\n", label);
     tempCounter -= 2;
     match(SEMICOLON);
 }
@@ -207,30 +204,30 @@ void compileFor(ExprNode* root)
     labelCounter += 2;
     match(KW_FOR);
     match(LPAREN);
-    emit("%c for ( \n", COMMENT);
+    emit("* for ( \n");
 
     int32_t init = tokenSymbol;
     match(ID);
     compileAssignment(init);
     match(SEMICOLON);
 
-    emit("LL%d EQU *\n", label);
+    emit("LL{} EQU *\n", label);
     evaluate(root);
     match(SEMICOLON);
     branchIfFalse(label + 1, true);
-    emit(" JMP LLS%d\n", label);
-    emit("LL3E%d:\n", label);
+    emit(" JMP LLS{}\n", label);
+    emit("LL3E{}:\n", label);
 
     int32_t step = tokenSymbol;
     match(ID);
     compileAssignment(step);
     match(RPAREN);
-    emit(" JMP LL%d\t%c loop\n", label, COMMENT);
-    emit("LLS%d:\n", label);
+    emit(" JMP LL{}\t* loop\n", label);
+    emit("LLS{}:\n", label);
 
     compileStatement();
-    emit(" JMP LL3E%d\n", label);
-    emit("LL%d EQU *\n", label + 1);
+    emit(" JMP LL3E{}\n", label);
+    emit("LL{} EQU *\n", label + 1);
 }
 
 // 'goto' identifier ';' -- the label may come later or never; the assembler
@@ -238,10 +235,10 @@ void compileFor(ExprNode* root)
 void compileGoto()
 {
     match(KW_GOTO);
-    emit("%c goto \n", COMMENT);
+    emit("* goto \n");
     int32_t symbol = tokenSymbol;
     match(ID);
-    emit(" JMP Z%s\n", assemblerName(symbol));
+    emit(" JMP Z{}\n", assemblerName(symbol));
     match(SEMICOLON);
 }
 
@@ -250,10 +247,10 @@ void compileReturn(ExprNode* root)
 {
     tempCounter = FIRST_TEMP;
     match(KW_RETURN);
-    emit("%c return \n", COMMENT);
+    emit("* return \n");
     TypeCode type = evaluate(root);
     int base = baseType(type);
-    if ((base == 5 || base == 6) && (type & (POINTER | ARRAY)) == 0)
+    if ((base == BASE_LONG || base == BASE_FLOAT) && (type & (POINTER | ARRAY)) == 0)
         reportError("return of long not supported at this time, return a pointer to long instead");
     flushRegisters(tempCounter);
     emit(" TXS\n");
@@ -269,9 +266,9 @@ void compilePortWrite(ExprNode* root, bool word)
     match(word ? KW_OUTPW : KW_OUTP);
     match(LPAREN);
     if (word)
-        emit("%c outpw( \n", COMMENT);
+        emit("* outpw( \n");
     else
-        emit("%c outp( \n", COMMENT);
+        emit("* outp( \n");
     evaluate(root);
     match(COMMA);
     evaluate(root);
@@ -280,11 +277,11 @@ void compilePortWrite(ExprNode* root, bool word)
         const char* value2 = wordOperand(tempCounter - 2);
         const char* address = wordOperand(tempCounter - 4);
         const char* value = wordOperand(tempCounter - 2);
-        emit(" LDA %s\n LDY #0\n STA (%s),Y\n LDA %s+1\n INY\n STA (%s),Y\n", value, address, value2, address2);
+        emit(" LDA {}\n LDY #0\n STA ({}),Y\n LDA {}+1\n INY\n STA ({}),Y\n", value, address, value2, address2);
     } else {
         const char* address = wordOperand(tempCounter - 4);
         const char* value = byteOperand(tempCounter - 2, false);
-        emit(" LDA %s\n LDY #0\n STA (%s),Y\n", value, address);
+        emit(" LDA {}\n LDY #0\n STA ({}),Y\n", value, address);
     }
     match(RPAREN);
     tempCounter -= 4;
@@ -296,8 +293,8 @@ void compilePortWrite(ExprNode* root, bool word)
 // compilation goes on.
 void recoverFromSyntaxError()
 {
-    fprintf(stderr, "error: expected %s but found %s\n", "statement such as if, while, or return",
-            tokenSpelling(currentToken));
+    printDiagnostic("error: expected {} but found {}\n", "statement such as if, while, or return",
+                    tokenSpelling(currentToken));
     reportError("syntax error");
     match(currentToken);
     while (currentToken != RBRACE && currentToken != ENDFILE)
@@ -352,11 +349,11 @@ void compileElse(int32_t label)
 {
     if (currentToken == KW_ELSE) {
         match(KW_ELSE);
-        emit(" JMP LL%d\n", label + 1);
-        emit("LL%d EQU *\n", label);
+        emit(" JMP LL{}\n", label + 1);
+        emit("LL{} EQU *\n", label);
         compileStatement();
-        emit("LL%d EQU *\n", label + 1);
+        emit("LL{} EQU *\n", label + 1);
     } else {
-        emit("LL%d EQU *\n", label);
+        emit("LL{} EQU *\n", label);
     }
 }

@@ -1,5 +1,12 @@
-// Statements: the statement compiler with the control statements, and
-// assignments.
+// Statements: the statement compiler with the control statements, inline
+// assembly and port writes, and the assignments and call statements.
+// compileStatement compiles one statement as it reads it; each expression of
+// a statement has a tree of its own that is freed once its code is written.
+// Control statements and the operators that branch take their label numbers
+// from labelCounter, which starts at 1 and is never reset. Uses lexer,
+// symbols, expr, output, the diagnostics and the switches. Limits:
+// statements nested 200 deep, inline assembly lines of 255 characters; each
+// ends in a fatal error.
 #pragma once
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 // followed by "@" and its owners' names) and the assembler name built from it.
 #include <cstring>
 
-#include "driver/driver.h"
+#include "base/diagnostics.h"
 #include "symbols/symbols.h"
 
 namespace {
@@ -43,21 +43,6 @@ int32_t buildScopedName(int32_t index)
     return used;
 }
 
-// Each character of a scoped name as the assembler name writes it.
-struct NameCase {
-    char upper[256];
-};
-
-constexpr NameCase makeNameCase()
-{
-    NameCase table{};
-    for (int c = 0; c < 256; c++)
-        table.upper[c] = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c == '@' ? 'Z' : c);
-    return table;
-}
-
-constexpr NameCase nameCase = makeNameCase();
-
 }  // namespace
 
 // The result lives in a static buffer overwritten by the next call.
@@ -72,8 +57,14 @@ const char* scopedName(int32_t index)
 const char* assemblerName(int32_t index)
 {
     int32_t length = buildScopedName(index);
-    for (int32_t position = 0; position < length; ++position)
-        assemblerNameBuffer[position] = nameCase.upper[static_cast<unsigned char>(scopedNameBuffer[position])];
+    for (int32_t position = 0; position < length; ++position) {
+        char c = scopedNameBuffer[position];
+        if (c == '@')
+            c = 'Z';
+        else if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+        assemblerNameBuffer[position] = c;
+    }
     assemblerNameBuffer[length] = '\0';
     return assemblerNameBuffer;
 }

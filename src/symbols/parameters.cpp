@@ -4,8 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "decl/decl.h"
-#include "driver/driver.h"
+#include "base/diagnostics.h"
 #include "symbols/symbols.h"
 
 namespace {

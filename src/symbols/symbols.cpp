@@ -3,9 +3,11 @@
 // characters, and the lookups. Lookups answer exactly as a newest-first scan
 // over the live entries would; a hash index of names beside the entries makes
 // them cheap on large sources.
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
-#include "driver/driver.h"
+#include "base/diagnostics.h"
 #include "symbols/symbols.h"
 
 SymbolTable symbolTable;
@@ -17,30 +19,24 @@ namespace {
 // new entry always takes a slot above every slot still indexed (slots at and
 // above an insertion point are dead and are dropped from the index first).
 constexpr int INDEX_BUCKETS = 8192;  // a power of two, twice the entry count
-// Slots and buckets are kept as 16-bit numbers: the index is then half the
-// size, and loading the keywords at start-up touches fewer pages of it.
-static_assert(SYMBOL_TABLE_SIZE <= 32767 && INDEX_BUCKETS <= 32767, "16-bit slots and buckets");
-int16_t bucketHead[INDEX_BUCKETS];          // newest slot of each bucket, 0: none
-int16_t nextInBucket[SYMBOL_TABLE_SIZE];    // next older slot of the same bucket
-int16_t bucketOfSlot[SYMBOL_TABLE_SIZE];
+int32_t bucketHead[INDEX_BUCKETS];          // newest slot of each bucket, 0: none
+int32_t nextInBucket[SYMBOL_TABLE_SIZE];    // next older slot of the same bucket
+int32_t bucketOfSlot[SYMBOL_TABLE_SIZE];
 int32_t indexedTop;                         // highest slot in the index, 0: empty
 
-// Slots from this one up have not been inserted since the values were last
-// cleared, so they still hold zero values: a fresh table is zero, and a
-// reset clears only below this mark instead of touching every page of the
-// table at start-up.
-int32_t slotsInUse = 1;
-
-// The serial of the last insertion; never reset, so an entry's serial also
-// tells it from the entries of earlier tables in the same process.
-uint32_t lastSerial;
-
+// FNV-1a over the bytes of the name.
 uint32_t hashName(const char* name)
 {
-    uint32_t hash = NAME_HASH_START;
+    uint32_t hash = 2166136261u;
     for (const char* p = name; *p != '\0'; ++p)
-        hash = nameHashStep(hash, static_cast<unsigned char>(*p));
+        hash = (hash ^ static_cast<unsigned char>(*p)) * 16777619u;
     return hash;
+}
+
+void clearIndex()
+{
+    std::fill(std::begin(bucketHead), std::end(bucketHead), 0);
+    indexedTop = 0;
 }
 
 // Drops slots top..indexedTop from the index, newest first: each is then the
@@ -54,40 +50,25 @@ void dropIndexedFrom(int32_t top)
     }
 }
 
-// Empties the index: dropping every slot restores each bucket head it
-// touched to 0, and leaves the buckets never used alone.
-void clearIndex()
-{
-    dropIndexedFrom(1);
-}
-
 void indexSlot(int32_t slot, const char* name)
 {
     dropIndexedFrom(slot);
     int32_t bucket = static_cast<int32_t>(hashName(name) & (INDEX_BUCKETS - 1));
     nextInBucket[slot] = bucketHead[bucket];
-    bucketHead[bucket] = static_cast<int16_t>(slot);
-    bucketOfSlot[slot] = static_cast<int16_t>(bucket);
+    bucketHead[bucket] = slot;
+    bucketOfSlot[slot] = bucket;
     indexedTop = slot;
 }
 
-// Names are short, and a loop of our own compares them in less time than
-// the call to strcmp takes.
 bool nameAt(int32_t slot, const char* name)
 {
     const char* stored = symbolTable.entries[slot].name;
-    if (stored == nullptr)
-        return false;
-    for (; *stored == *name; stored++, name++) {
-        if (*stored == '\0')
-            return true;
-    }
-    return false;
+    return stored != nullptr && strcmp(stored, name) == 0;
 }
 
-// Newest slot in low..high whose name, of the given hash, equals name, or 0:
-// the answer of a scan from high down to low.
-int32_t findNewest(const char* name, uint32_t hash, int32_t low, int32_t high)
+// Newest slot in low..high whose name equals name, or 0: the answer of a
+// scan from high down to low.
+int32_t findNewest(const char* name, int32_t low, int32_t high)
 {
     if (low < 1)
         low = 1;
@@ -99,7 +80,7 @@ int32_t findNewest(const char* name, uint32_t hash, int32_t low, int32_t high)
         if (nameAt(slot, name))
             return slot;
     }
-    for (int32_t slot = bucketHead[hash & (INDEX_BUCKETS - 1)]; slot >= low; slot = nextInBucket[slot]) {
+    for (int32_t slot = bucketHead[hashName(name) & (INDEX_BUCKETS - 1)]; slot >= low; slot = nextInBucket[slot]) {
         if (slot <= high && nameAt(slot, name))
             return slot;
     }
@@ -128,13 +109,11 @@ int32_t enclosingTop()
 // their previous occupant's values.
 void initSymbolTable()
 {
-    for (int32_t slot = 0; slot < slotsInUse; ++slot) {
-        SymbolEntry& entry = symbolTable.entries[slot];
+    for (SymbolEntry& entry : symbolTable.entries) {
         entry.address = 0;
         entry.intValue = 0;
         entry.floatValue = 0.0;
     }
-    slotsInUse = 1;
     symbolTable.lexemeUsed = -1;
     symbolTable.scopeDepth = 0;
     symbolTable.declarationMode = 1;
@@ -154,9 +133,6 @@ int32_t insertSymbol(const char* name, TokenCode code)
     if (symbolTable.lexemeUsed + 1 + length >= LEXEME_STORE_SIZE)
         fatalError("lexemes array full");
 
-    if (index >= slotsInUse)
-        slotsInUse = index + 1;
-
     int32_t depth = symbolTable.scopeDepth;
     symbolTable.scopeTop[depth] = index;
     SymbolEntry& entry = symbolTable.entries[index];
@@ -166,9 +142,6 @@ int32_t insertSymbol(const char* name, TokenCode code)
     entry.link = 0;
     entry.parameterTypes = nullptr;
     entry.owner = depth >= 2 ? symbolTable.scopeTop[depth - 1] : 0;
-    if (lastSerial == UINT32_MAX)
-        fatalError("symbol table full");  // four billion insertions: never in practice
-    entry.serial = ++lastSerial;
     memcpy(entry.name, name, static_cast<size_t>(length) + 1);
     symbolTable.lexemeUsed += length + 1;
     indexSlot(index, entry.name);
@@ -178,17 +151,12 @@ int32_t insertSymbol(const char* name, TokenCode code)
 // Every open scope, newest entry first: inner declarations hide outer ones.
 int32_t lookupSymbol(const char* name)
 {
-    return findNewest(name, hashName(name), 1, currentTop());
-}
-
-int32_t lookupSymbol(const char* name, uint32_t hash)
-{
-    return findNewest(name, hash, 1, currentTop());
+    return findNewest(name, 1, currentTop());
 }
 
 int32_t lookupInCurrentScope(const char* name)
 {
-    return findNewest(name, hashName(name), enclosingTop() + 1, currentTop());
+    return findNewest(name, enclosingTop() + 1, currentTop());
 }
 
 // The current scope, then the keywords and operators; the scopes in between
@@ -197,6 +165,6 @@ int32_t lookupForDeclaration(const char* name)
 {
     int32_t found = lookupInCurrentScope(name);
     if (found == 0)
-        found = findNewest(name, hashName(name), 1, symbolTable.scopeTop[0]);
+        found = findNewest(name, 1, symbolTable.scopeTop[0]);
     return found;
 }
