@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "driver/driver.h"
+#include "base/options.h"
 #include "expr/expr.h"
 #include "output/output.h"
 #include "stmt/stmt.h"
@@ -60,7 +60,7 @@ protected:
     void TearDown() override
     {
         optimizeFlag = 0;
-        mulDivMode = 1;
+        mulDivMode = MULDIV_INLINE;
         deleteTree(root);
         flushRegisters(32);
         flushOutput();
@@ -96,13 +96,13 @@ protected:
 TEST_F(Internal, BoundLongShiftedByAConstant)
 {
     optimizeFlag = 1;
-    EXPECT_EQ(generated(node(SHL, use("wide", 5), node(LCONST, nullptr, nullptr, 3))),
+    EXPECT_EQ(generated(node(SHL, use("wide", BASE_LONG), node(LCONST, nullptr, nullptr, 3))),
               std::string(" LDA #>3\n STA DL\n") + WIDE_LOADS +
                   "LL1 EQU *\n ASL BX\n ROL BX+1\n ROL BX+2\n ROL BX+3\n DEC DL\n BNE LL1\n");
     EXPECT_EQ(tempCounter, 38);
     EXPECT_EQ(labelCounter, 2);
     // 34 is 2 modulo 32: two unrolled steps.
-    EXPECT_EQ(generated(node(SHR, use("wide", 5), node(LCONST, nullptr, nullptr, 34))),
+    EXPECT_EQ(generated(node(SHR, use("wide", BASE_LONG), node(LCONST, nullptr, nullptr, 34))),
               std::string(WIDE_LOADS) + " LSR BX+3\n ROR BX+2\n ROR BX+1\n ROR BX\n LSR BX+3\n ROR BX+2\n ROR BX+1\n ROR BX\n");
 }
 
@@ -111,9 +111,9 @@ TEST_F(Internal, BoundLongShiftedByAConstant)
 TEST_F(Internal, BoundLongMultiplied)
 {
     std::string loads = std::string(WIDE_LOADS) + " LDA OTHER\n STA DL\n LDA OTHER+1\n STA DH\n LDA OTHER+2\n STA AL\n";
-    EXPECT_EQ(generated(node(STAR, use("wide", 5), use("other", 5))).substr(0, loads.size()), loads);
-    mulDivMode = 0;
-    EXPECT_EQ(generated(node(STAR, use("wide", 5), use("other", 5))),
+    EXPECT_EQ(generated(node(STAR, use("wide", BASE_LONG), use("other", BASE_LONG))).substr(0, loads.size()), loads);
+    mulDivMode = MULDIV_HELPERS;
+    EXPECT_EQ(generated(node(STAR, use("wide", BASE_LONG), use("other", BASE_LONG))),
               std::string(WIDE_LOADS) + " LDA CX+1\n PHA\n LDA CX\n PHA\n LDA BX+1\n PHA\n LDA BX\n PHA\n"
                   " LDA OTHER+2\n STA AL\n LDA OTHER+3\n STA AH\n LDA OTHER\n STA DL\n LDA OTHER+1\n STA DH\n"
                   " LDA DX+1\n PHA\n LDA DX\n PHA\n LDA AX+1\n PHA\n LDA AX\n PHA\n"
@@ -125,23 +125,23 @@ TEST_F(Internal, BoundLongMultiplied)
 TEST_F(Internal, LongArgumentAndLongResult)
 {
     ExprNode* take = use("take", FUNCTION);
-    root = node(COMMA, use("wide", 5));
+    root = node(COMMA, use("wide", BASE_LONG));
     compileCall(take->sym, root);
     deleteTree(take);
     EXPECT_EQ(writtenOutput(), std::string(WIDE_LOADS) + " LDA CH\n PHA\n LDA CL\n PHA\n LDA BH\n PHA\n LDA BL\n PHA\n"
                                    " JSR ZTAKE\n STX BP\n TSX\n TXA\n CLC\n ADC #$04\n TAX\n TXS\n LDX BP\n");
-    generated(use("give", FUNCTION | 5, node(LPAREN, node(RPAREN))));
+    generated(use("give", FUNCTION | BASE_LONG, node(LPAREN, node(RPAREN))));
     EXPECT_EQ(tempCounter, 38);
 }
 
 TEST_F(Internal, LongNamesAndConstantsBindFourTexts)
 {
-    EXPECT_EQ(generated(use("local", FRAME | 5)),
+    EXPECT_EQ(generated(use("local", FRAME | BASE_LONG)),
               " LDA $0100+LOCAL,X\n STA BL\n LDA $0101+LOCAL,X\n STA BH\n LDA $0102+LOCAL,X\n STA CL\n"
               " LDA $0103+LOCAL,X\n STA CH\n");
-    EXPECT_EQ(generated(use("big", CONST | 5, nullptr, 70000)),
+    EXPECT_EQ(generated(use("big", CONST | BASE_LONG, nullptr, 70000)),
               " LDA #>$1170\n STA BL\n LDA #<$1170\n STA BH\n LDA #>$0001\n STA CL\n LDA #<$0001\n STA CH\n");
-    EXPECT_EQ(generated(use("minus", CONST | 5, nullptr, -5)),
+    EXPECT_EQ(generated(use("minus", CONST | BASE_LONG, nullptr, -5)),
               " LDA #>-5\n STA BL\n LDA #<-5\n STA BH\n LDA #>-1\n STA CL\n LDA #<-1\n STA CH\n");
     EXPECT_EQ(tempCounter, 38);
 }
@@ -151,9 +151,9 @@ TEST_F(Internal, LongArrayElements)
     const std::string read = " LDY #0\n LDA (DX),Y\n STA BX\n INY\n LDA (DX),Y\n STA BX+1\n"
                              " INY\n LDA (DX),Y\n STA BX+2\n INY\n LDA (DX),Y\n STA BX+3\n";
     optimizeFlag = 1;
-    EXPECT_EQ(generated(use("table", ARRAY | 5, node(LBRACKET, node(ICONST, nullptr, nullptr, 3)))),
+    EXPECT_EQ(generated(use("table", ARRAY | BASE_LONG, node(LBRACKET, node(ICONST, nullptr, nullptr, 3)))),
               " LDY #>TABLE+12\n LDA #<TABLE+12\n STY DX\n STA DX+1\n" + read);
-    EXPECT_EQ(generated(use("table", ARRAY | 5, node(LBRACKET, use("i", 12)))),
+    EXPECT_EQ(generated(use("table", ARRAY | BASE_LONG, node(LBRACKET, use("i", SIGNED | BASE_INT)))),
               " LDY #>TABLE\n LDA #<TABLE\n STY BX\n STA BX+1\n LDA I\n STA CL\n LDA I+1\n STA CH\n"
               " ASL CX\n ROL CX+1\n ASL CX\n ROL CX+1\n LDA BL\n CLC\n ADC CL\n STA BL\n"
               " LDA BH\n ADC CH\n STA BH\n LDY BX\n LDA BX+1\n STY DX\n STA DX+1\n" + read);
@@ -176,10 +176,10 @@ TEST_F(Internal, LongConversions)
     // A long constant beside a narrower operand becomes an int, then a char.
     deleteTree(root);
     root = node(PLUS, node(LCONST), node(ID));
-    EXPECT_EQ(balanceTypes(5, 4, root), 4);
+    EXPECT_EQ(balanceTypes(BASE_LONG, BASE_INT, root), BASE_INT);
     EXPECT_EQ(root->left->op, ICONST);
     root->left->op = LCONST;
-    EXPECT_EQ(balanceTypes(5, 3, root), 3);
+    EXPECT_EQ(balanceTypes(BASE_LONG, BASE_CHAR, root), BASE_CHAR);
     EXPECT_EQ(root->left->op, CCONST);
     EXPECT_EQ(root->right->op, ID);
 }

@@ -11,8 +11,8 @@
 
 TEST(PredefinedTable, OnlyTypeWordsAndPortReadsCarryAType)
 {
-    const std::map<std::string, int> typed = {{"char", 3}, {"int", 4}, {"short", 4}, {"long", 5},
-                                              {"true", 1}, {"false", 1}, {"inp", 3}, {"inpw", 4}};
+    const std::map<std::string, int> typed = {{"char", BASE_CHAR}, {"int", BASE_INT}, {"short", BASE_INT},
+        {"long", BASE_LONG}, {"true", BASE_BOOL}, {"false", BASE_BOOL}, {"inp", BASE_CHAR}, {"inpw", BASE_INT}};
     initSymbolTable();
     ASSERT_EQ(symbolTable.scopeTop[0], 97);
     for (int32_t k = 1; k <= 97; ++k) {
