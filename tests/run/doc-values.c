@@ -3,8 +3,8 @@
 // main returns the number of the first check that fails, 0 when all pass.
 // RUN: %run %s 2>&1 | FileCheck %s
 // RUN: %run %s -O 2>&1 | FileCheck %s
-// CHECK: warning: initialization of local variable must be done in code
 // CHECK: line 9: conversion from floating point type to integral, possible loss of data
+// CHECK: warning: initialization of local variable must be done in code
 // CHECK: result: 0
 const int k = 1.5;      // 1
 int a = 5;
