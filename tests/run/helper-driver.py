@@ -8,8 +8,11 @@ usage: helper-driver.py 8|16|32 [cases] [seed]
 
   8   every pair of one-byte operands, against references that the driver
       keeps by counting (product += b, remainder and quotient by steps of 1)
-  16  the edges 0, 1, 255, 256, 32767, 32768, 65535 paired with each other,
-      then `cases` random pairs, against a table computed here
+  16  the edges (0, 1, 2, 3, bytes and words around the powers of two, 65535)
+      paired with each other, then for every divisor width dividends whose
+      quotient is the largest one, all ones, alternating bits or random, with
+      remainders 0, the largest and random, then `cases` random pairs, all
+      against a table computed here
   32  the same with four-byte operands and their own edges
 
 Every call is made exactly as the compiler's call sequence makes it: the
@@ -86,8 +89,10 @@ FAILX EQU *
 FAILURES = {'MUL': 1, 'DIV': 2, 'MOD': 3}
 FAIL_X = 100
 
-EDGES16 = [0, 1, 255, 256, 32767, 32768, 65535]
-EDGES32 = [0, 1, 255, 256, 65535, 65536, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF]
+EDGES16 = [0, 1, 2, 3, 127, 128, 129, 255, 256, 257, 4095, 32767, 32768, 32769, 65280, 65534,
+           65535]
+EDGES32 = [0, 1, 2, 127, 128, 129, 255, 256, 257, 32767, 32768, 65535, 65536, 65537, 0xFFFFFF,
+           0x1000000, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFE, 0xFFFFFFFF]
 
 
 def fail_label(width, op):
@@ -156,9 +161,32 @@ NEXT8 EQU *
     return text + TRAILER + failure_blocks(8)
 
 
+def quotient_pairs(bits, generator):
+    """Dividends built from a quotient and a remainder, for divisors of every
+    width: so that the division meets quotients with every bit pattern, the
+    largest remainders and divisors whose shifted remainder overflows."""
+    mask = (1 << bits) - 1
+    result = []
+    for width in range(1, bits + 1):
+        top = 1 << (width - 1)
+        divisors = [top, 2 * top - 1] + [top | generator.getrandbits(width - 1) for _ in range(3)]
+        for number, b in enumerate(divisors):
+            largest = mask // b
+            quotients = [largest, largest & 0x55555555, largest & 0xAAAAAAAA,
+                         generator.randint(0, largest)]
+            for q in quotients:
+                remainder = [0, b - 1, generator.randrange(b)][number % 3]
+                a = q * b + remainder
+                if a > mask:
+                    a = q * b
+                result.append((a, b))
+    return result
+
+
 def pairs(edges, bits, count, seed):
     generator = random.Random(seed)
     result = [(a, b) for a in edges for b in edges]
+    result += quotient_pairs(bits, generator)
     for _ in range(count):
         # Mix the sizes, so that small quotients and small divisors both occur.
         a = generator.getrandbits(generator.randint(1, bits))
