@@ -5,10 +5,7 @@
 #include <cstdio>
 #include <string>
 
-// Longest input line accepted, newline excluded; a longer one is an error.
-constexpr size_t MAX_LINE_LENGTH = 4096;
-// Longest name accepted in a label, an equate or an operand.
-constexpr size_t MAX_NAME_LENGTH = 255;
+#include "dialect.h"
 
 // Where the translation goes.
 extern FILE* bridgeOutput;
@@ -36,12 +33,3 @@ std::string symbolName(const std::string& name);
 // The ca65 operand of an instruction, given the mnemonic and the dialect's
 // operand text (which may be empty).
 std::string translateOperand(const std::string& mnemonic, const std::string& operand);
-// Small text helpers shared by the translation.
-std::string trim(const std::string& text);
-std::string upperCase(const std::string& text);
-bool isNameStart(char c);
-bool isNameChar(char c);
-// Parses a plain integer constant: decimal with an optional sign, or $hex.
-bool parseInteger(const std::string& text, long long& value);
-// True when the word is a 6502 instruction mnemonic (any letter case).
-bool isMnemonic(const std::string& word);

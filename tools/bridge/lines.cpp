@@ -14,39 +14,6 @@ std::set<std::string> definedNames;
 bool originSeen = false;
 bool temporariesDefined = false;
 
-// Splits a line into its code and its end-of-line comment: a tab followed by
-// the comment character *, or a ; outside quotes (written in inline assembly).
-void splitComment(const std::string& line, std::string& code, std::string& comment, bool& hasComment)
-{
-    hasComment = false;
-    char quote = 0;
-    for (size_t i = 0; i < line.size(); i++) {
-        char c = line[i];
-        if (quote) {
-            if (c == quote)
-                quote = 0;
-            continue;
-        }
-        if (c == '\'' || c == '"') {
-            quote = c;
-        } else if (c == ';') {
-            code = line.substr(0, i);
-            comment = line.substr(i + 1);
-            hasComment = true;
-            return;
-        } else if (c == '\t') {
-            size_t next = line.find_first_not_of(" \t", i);
-            if (next != std::string::npos && line[next] == '*') {
-                code = line.substr(0, i);
-                comment = line.substr(next + 1);
-                hasComment = true;
-                return;
-            }
-        }
-    }
-    code = line;
-}
-
 // Writes the end of a translated line: its comment, if any, and the newline.
 void endLine(bool hasComment, const std::string& comment)
 {
@@ -79,25 +46,11 @@ std::string dataValue(const std::string& directive, const std::string& item)
     return "<(.loword(" + expression + "))";
 }
 
-bool isDataDirective(const std::string& upper)
-{
-    return upper == "DFB" || upper == "DB" || upper == "DW" || upper == "DD" || upper == "DS";
-}
-
 // Writes a data directive (the label, if any, is already written).
 void writeData(const std::string& directive, const std::string& arguments)
 {
-    std::string items = trim(arguments);
-    if (items.empty()) {
-        reportLineError("data directive without a value");
-        return;
-    }
+    const std::string& items = arguments;
     if (directive == "DS") {
-        long long count;
-        if (parseInteger(items, count) && count < 0) {
-            reportLineError("negative DS count");
-            return;
-        }
         emit("\t.res %s", renameSymbols(items).c_str());
         return;
     }
@@ -138,11 +91,7 @@ void defineTemporaries()
 // place it there, which the assertion checks.
 void writeOrigin(const std::string& argument)
 {
-    std::string address = renameSymbols(trim(argument));
-    if (address.empty()) {
-        reportLineError("ORG without an address");
-        return;
-    }
+    std::string address = renameSymbols(argument);
     defineTemporaries();
     emit(".assert * = %s, error, \"the program must be linked at its ORG address\"\n", address.c_str());
     emit(".org %s", address.c_str());
@@ -152,111 +101,64 @@ void writeOrigin(const std::string& argument)
     }
 }
 
-// The operation field of a line (after the label, if any): an instruction, a
+// The operation of a line that the reader accepted: an instruction, a
 // directive, or inline text that the bridge passes through.
-void writeOperation(const std::string& operation)
+void writeOperation(const SourceLine& line)
 {
-    std::string text = trim(operation);
-    size_t end = 0;
-    while (end < text.size() && !std::isspace(static_cast<unsigned char>(text[end])))
-        end++;
-    std::string word = text.substr(0, end);
-    std::string arguments = trim(text.substr(end));
-    std::string upper = upperCase(word);
-    if (isMnemonic(word)) {
-        std::string operand = translateOperand(word, arguments);
+    switch (line.kind) {
+    case LINE_INSTRUCTION: {
+        std::string operand = translateOperand(line.operation, line.operand);
         if (operand.empty())
-            emit("\t%s", word.c_str());
+            emit("\t%s", line.operation.c_str());
         else
-            emit("\t%s %s", word.c_str(), operand.c_str());
-    } else if (isDataDirective(upper)) {
-        writeData(upper, arguments);
-    } else if (upper == "ORG") {
-        writeOrigin(arguments);
-    } else if (upper == "END") {
+            emit("\t%s %s", line.operation.c_str(), operand.c_str());
+        break;
+    }
+    case LINE_DATA:
+        writeData(upperCase(line.operation), line.operand);
+        break;
+    case LINE_ORIGIN:
+        writeOrigin(line.operand);
+        break;
+    case LINE_END:
         emit("; END");
-    } else if (upper == "EQU") {
-        reportLineError("EQU without a name");
-    } else {
+        break;
+    case LINE_TEXT:
         // Inline assembly that is no 6502 instruction: ca65 reads it itself.
-        emit("\t%s", text.c_str());
+        emit("\t%s", line.text.c_str());
+        break;
+    default:
+        break;
     }
-}
-
-// A line with a name in column 1: a label, an equate, or a label with data or
-// an instruction after it.
-void writeLabelLine(const std::string& code)
-{
-    size_t end = 0;
-    while (end < code.size() && isNameChar(code[end]))
-        end++;
-    std::string name = code.substr(0, end);
-    if (name.empty() || !isNameStart(name[0])) {
-        reportLineError("a name must start the line");
-        return;
-    }
-    if (name.size() > MAX_NAME_LENGTH) {
-        reportLineError("name too long");
-        return;
-    }
-    std::string rest = code.substr(end);
-    bool colon = !rest.empty() && rest[0] == ':';
-    if (colon)
-        rest = rest.substr(1);
-    else if (!rest.empty() && rest[0] != ' ' && rest[0] != '\t') {
-        reportLineError("a name must start the line");
-        return;
-    }
-    rest = trim(rest);
-    definedNames.insert(name);
-    std::string label = symbolName(name);
-    size_t wordEnd = 0;
-    while (wordEnd < rest.size() && !std::isspace(static_cast<unsigned char>(rest[wordEnd])))
-        wordEnd++;
-    std::string word = upperCase(rest.substr(0, wordEnd));
-    std::string arguments = trim(rest.substr(wordEnd));
-    if (!colon && word == "EQU") {
-        if (arguments.empty()) {
-            reportLineError("EQU without a value");
-            return;
-        }
-        if (arguments == "*")
-            emit("%s:", label.c_str());
-        else
-            emit("%s = %s", label.c_str(), renameSymbols(arguments).c_str());
-        return;
-    }
-    emit("%s:", label.c_str());
-    if (!rest.empty())
-        writeOperation(rest);
 }
 
 } // namespace
 
-void translateLine(const std::string& line)
+void translateLine(const std::string& text)
 {
-    if (line.size() > MAX_LINE_LENGTH) {
+    if (text.size() > MAX_LINE_LENGTH) {
         reportLineError("line too long");
         return;
     }
-    if (line.empty()) {
-        emit("\n");
+    SourceLine line = readSourceLine(text);
+    if (line.kind == LINE_COMMENT) {
+        emit(";%s\n", line.comment.c_str());
         return;
     }
-    if (line[0] == '*' || line[0] == ';') {
-        emit(";%s\n", line.substr(1).c_str());
-        return;
+    if (!line.label.empty())
+        definedNames.insert(line.label);
+    if (line.kind == LINE_EQUATE && !line.label.empty() && !line.labelColon) {
+        // NAME EQU value: written only when it has a value.
+        if (line.error.empty())
+            emit("%s = %s", symbolName(line.label).c_str(), renameSymbols(line.operand).c_str());
+    } else if (!line.label.empty()) {
+        emit("%s:", symbolName(line.label).c_str());
     }
-    std::string code, comment;
-    bool hasComment;
-    splitComment(line, code, comment, hasComment);
-    if (line[0] == ' ' || line[0] == '\t') {
-        if (!trim(code).empty())
-            writeOperation(code);
-    } else {
-        writeLabelLine(code);
-    }
-    endLine(hasComment, comment);
+    if (!line.error.empty())
+        reportLineError(line.error.c_str());
+    else if (line.kind != LINE_EQUATE && line.kind != LINE_LABEL)
+        writeOperation(line);
+    endLine(line.hasComment, line.comment);
 }
 
 void finishTranslation() { defineTemporaries(); }
