@@ -1,0 +1,155 @@
+// The fixed-point driver: for one region, every enabled transformation in
+// turn, each on fresh analyses, until a whole round changes nothing; then
+// branches are brought within reach. Also the edits the transformations
+// make (deleting, replacing and inserting lines).
+#include <cstdio>
+#include <cstdlib>
+
+#include "opt.h"
+
+const PassInfo PASSES[] = {
+    {"indirect", "a load or store through BX whose address is known becomes a direct access"},
+    {"constants", "an operand whose value is known becomes an immediate or a register transfer"},
+    {"copies", "a block byte that holds a copy of a frame byte is read from the frame byte"},
+    {"store-motion", "a store moves back to where its value was saved in a block byte"},
+    {"conditions", "a branch tests the flag that holds its condition longest"},
+    {"threading", "a branch whose outcome the path into it decides goes straight to its target"},
+    {"compare", "SEC and SBC whose difference is not used become CMP"},
+    {"dead-code", "computations whose results nothing reads are removed"},
+    {"dead-stores", "stores to block bytes that nothing reads are removed"},
+    {"redundant-loads", "loads and transfers that change nothing are removed"},
+    {"jumps", "branch chains, branches over jumps and jumps to the next line"},
+    {"unreachable", "code that control never reaches is removed"},
+    {"labels", "labels that nothing names are removed"},
+};
+const int PASS_COUNT = sizeof(PASSES) / sizeof(PASSES[0]);
+
+namespace {
+
+// Rounds of all transformations; each round that changes something makes
+// the region smaller or cheaper, so this is far beyond what a region needs.
+constexpr int MAX_ROUNDS = 200;
+
+enum PassId {
+    PASS_INDIRECT, PASS_CONSTANTS, PASS_COPIES, PASS_STORE_MOTION, PASS_CONDITIONS, PASS_THREADING,
+    PASS_COMPARE, PASS_DEAD_CODE, PASS_DEAD_STORES, PASS_REDUNDANT_LOADS, PASS_JUMPS, PASS_UNREACHABLE,
+    PASS_LABELS,
+};
+
+bool runPass(int pass, Context& context, const Options& options)
+{
+    switch (pass) {
+    case PASS_INDIRECT: return passIndirect(context);
+    case PASS_CONSTANTS: return passConstants(context);
+    case PASS_COPIES: return passCopies(context);
+    case PASS_STORE_MOTION: return passStoreMotion(context);
+    case PASS_CONDITIONS: return passConditions(context);
+    case PASS_THREADING: return passThreading(context);
+    case PASS_COMPARE: return passCompare(context);
+    case PASS_DEAD_CODE:
+        // Dead code, dead stores and redundant loads are one walk.
+        return passDeadCode(context, !options.disabled[PASS_DEAD_STORES], !options.disabled[PASS_DEAD_CODE],
+                            !options.disabled[PASS_REDUNDANT_LOADS]);
+    case PASS_JUMPS: return passJumps(context);
+    case PASS_UNREACHABLE: return passUnreachable(context);
+    case PASS_LABELS: return passLabels(context);
+    default: return false;
+    }
+}
+
+} // namespace
+
+int passIndex(const char* name)
+{
+    for (int pass = 0; pass < PASS_COUNT; pass++)
+        if (std::string(name) == PASSES[pass].name)
+            return pass;
+    return -1;
+}
+
+void analyze(Context& context)
+{
+    context.cfg = buildCfg(context.program, context.region);
+    context.values = analyzeValues(context.program, context.region, context.cfg);
+    context.liveness = analyzeLiveness(context.program, context.region, context.cfg, context.values);
+}
+
+void deleteLine(Region& region, int index)
+{
+    Line& line = region.lines[index];
+    if (!line.source.label.empty()) {
+        // A label written on the instruction's line stays.
+        bool entry = line.entry;
+        line = makeLabel(line.source.label);
+        line.entry = entry;
+        return;
+    }
+    line.deleted = true;
+}
+
+void replaceLine(Region& region, int index, const Line& replacement)
+{
+    Line& line = region.lines[index];
+    if (!line.source.label.empty()) {
+        Line label = makeLabel(line.source.label);
+        label.entry = line.entry;
+        insertBefore(region, index, label);
+    }
+    line = replacement;
+}
+
+void insertAfter(Region& region, int index, const Line& line) { region.pending.push_back({index, false, line}); }
+
+void insertBefore(Region& region, int index, const Line& line) { region.pending.push_back({index, true, line}); }
+
+void commitEdits(Region& region)
+{
+    std::vector<std::vector<const Line*>> before(region.lines.size()), after(region.lines.size());
+    for (const PendingLine& pending : region.pending)
+        (pending.before ? before : after)[pending.index].push_back(&pending.line);
+    std::vector<Line> lines;
+    lines.reserve(region.lines.size() + region.pending.size());
+    for (size_t i = 0; i < region.lines.size(); i++) {
+        for (const Line* line : before[i])
+            lines.push_back(*line);
+        if (!region.lines[i].deleted)
+            lines.push_back(std::move(region.lines[i]));
+        for (const Line* line : after[i])
+            lines.push_back(*line);
+    }
+    region.lines = std::move(lines);
+    region.pending.clear();
+}
+
+void optimizeRegion(Program& program, Region& region, const Options& options)
+{
+    if (!region.optimizable)
+        return;
+    // QUARN_OPT_STEPS=N stops after N transformations that changed something:
+    // a fault can be narrowed down to the one that made it.
+    static long stepsLeft = getenv("QUARN_OPT_STEPS") ? atol(getenv("QUARN_OPT_STEPS")) : -1;
+    for (int round = 0; round < MAX_ROUNDS; round++) {
+        bool changed = false;
+        for (int pass = 0; pass < PASS_COUNT; pass++) {
+            if (pass == PASS_DEAD_STORES || pass == PASS_REDUNDANT_LOADS)
+                continue;
+            bool removes = !options.disabled[PASS_DEAD_CODE] || !options.disabled[PASS_DEAD_STORES] ||
+                           !options.disabled[PASS_REDUNDANT_LOADS];
+            if (pass == PASS_DEAD_CODE ? !removes : options.disabled[pass])
+                continue;
+            if (stepsLeft == 0)
+                return;
+            Context context{program, region, {}, {}, {}};
+            analyze(context);
+            bool passChanged = runPass(pass, context, options);
+            freeValues(context.values);
+            commitEdits(region);
+            changed = changed || passChanged;
+            if (passChanged && stepsLeft > 0 && --stepsLeft == 0 && getenv("QUARN_OPT_TRACE"))
+                fprintf(stderr, "quarn-opt: stopped after %s in %s\n", PASSES[pass].name, region.name.c_str());
+        }
+        if (!changed)
+            break;
+    }
+    relaxBranches(program, region);
+}

@@ -1,0 +1,2 @@
+#include "opt.h"
+bool passStoreMotion(Context& context) { (void)context; return false; }
