@@ -49,3 +49,16 @@ def run_quarn(work, source, build, mode, limit=CYCLE_LIMIT):
                  and 'Compiler' not in line and line.strip()]
         return None, 'status %s: %s' % (status, ' | '.join(lines[-4:]))
     return int(found.group(1)), None
+
+
+def run_quarn_both(work, source, build, mode, limit=CYCLE_LIMIT):
+    """main's return value as compiled, checked against the optimized
+    program: (value, failure text, the optimized program disagreed)."""
+    env = dict(os.environ, QUARN_BUILD_DIR=build)
+    status, out, err = run([sys.executable, QUARN_RUN, '--both', '--limit', str(limit), source]
+                           + mode.split(), env=env)
+    found = re.search(r'^result: (\d+)$', out, re.MULTILINE)
+    if status != 0 or found is None:
+        lines = [line for line in err.splitlines() if line.startswith('quarn-run:')]
+        return None, 'status %s: %s' % (status, ' | '.join(lines[-2:])), status == 5
+    return int(found.group(1)), None, False

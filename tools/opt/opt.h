@@ -321,6 +321,10 @@ void insertBefore(Region& region, int index, const Line& line);
 // Applies the deletions and insertions.
 void commitEdits(Region& region);
 
+// A label naming a block, made (and remembered in `made`) when it has none.
+std::string blockLabel(Context& context, int block, std::vector<std::string>& made);
+Address labelAddress(const std::string& name);
+
 // The transformations (one file each). Each returns true when it changed
 // something.
 bool passIndirect(Context& context);

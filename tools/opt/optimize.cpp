@@ -74,10 +74,30 @@ void analyze(Context& context)
     context.liveness = analyzeLiveness(context.program, context.region, context.cfg, context.values);
 }
 
+std::string blockLabel(Context& context, int target, std::vector<std::string>& made)
+{
+    const Block& block = context.cfg.blocks[target];
+    if (!block.labels.empty())
+        return context.region.lines[block.labels.front()].source.label;
+    if (made[target].empty()) {
+        made[target] = newLabelName(context.program);
+        insertBefore(context.region, block.lines.front(), makeLabel(made[target]));
+    }
+    return made[target];
+}
+
+Address labelAddress(const std::string& name)
+{
+    Address address;
+    address.valid = true;
+    address.name = name;
+    return address;
+}
+
 void deleteLine(Region& region, int index)
 {
     Line& line = region.lines[index];
-    if (!line.source.label.empty()) {
+    if (line.source.kind == LINE_INSTRUCTION && !line.source.label.empty()) {
         // A label written on the instruction's line stays.
         bool entry = line.entry;
         line = makeLabel(line.source.label);
@@ -104,6 +124,11 @@ void insertBefore(Region& region, int index, const Line& line) { region.pending.
 
 void commitEdits(Region& region)
 {
+    bool deleted = false;
+    for (const Line& line : region.lines)
+        deleted = deleted || line.deleted;
+    if (!deleted && region.pending.empty())
+        return;
     std::vector<std::vector<const Line*>> before(region.lines.size()), after(region.lines.size());
     for (const PendingLine& pending : region.pending)
         (pending.before ? before : after)[pending.index].push_back(&pending.line);
@@ -128,6 +153,9 @@ void optimizeRegion(Program& program, Region& region, const Options& options)
     // QUARN_OPT_STEPS=N stops after N transformations that changed something:
     // a fault can be narrowed down to the one that made it.
     static long stepsLeft = getenv("QUARN_OPT_STEPS") ? atol(getenv("QUARN_OPT_STEPS")) : -1;
+    // The analyses are made again only after a transformation changed the region.
+    Context context{program, region, {}, {}, {}};
+    bool fresh = false;
     for (int round = 0; round < MAX_ROUNDS; round++) {
         bool changed = false;
         for (int pass = 0; pass < PASS_COUNT; pass++) {
@@ -137,13 +165,20 @@ void optimizeRegion(Program& program, Region& region, const Options& options)
                            !options.disabled[PASS_REDUNDANT_LOADS];
             if (pass == PASS_DEAD_CODE ? !removes : options.disabled[pass])
                 continue;
-            if (stepsLeft == 0)
+            if (stepsLeft == 0) {
+                freeValues(context.values);
                 return;
-            Context context{program, region, {}, {}, {}};
-            analyze(context);
+            }
+            if (!fresh) {
+                freeValues(context.values);
+                analyze(context);
+                fresh = true;
+                if (getenv("QUARN_OPT_COUNT"))
+                    fprintf(stderr, "analysis in %s, round %d before %s\n", region.name.c_str(), round, PASSES[pass].name);
+            }
             bool passChanged = runPass(pass, context, options);
-            freeValues(context.values);
             commitEdits(region);
+            fresh = !passChanged;
             changed = changed || passChanged;
             if (passChanged && stepsLeft > 0 && --stepsLeft == 0 && getenv("QUARN_OPT_TRACE"))
                 fprintf(stderr, "quarn-opt: stopped after %s in %s\n", PASSES[pass].name, region.name.c_str());
@@ -151,5 +186,6 @@ void optimizeRegion(Program& program, Region& region, const Options& options)
         if (!changed)
             break;
     }
+    freeValues(context.values);
     relaxBranches(program, region);
 }

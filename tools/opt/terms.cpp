@@ -8,19 +8,56 @@
 
 #include "opt.h"
 
+namespace {
+
+struct TermKey {
+    TermKind kind;
+    uint64_t a, b;
+    bool operator==(const TermKey& other) const { return kind == other.kind && a == other.a && b == other.b; }
+};
+struct TermKeyHash {
+    size_t operator()(const TermKey& key) const
+    {
+        uint64_t h = key.a * 0x9E3779B97F4A7C15ull ^ (key.b + 0x632BE59BD9B4E019ull) * 0xC2B2AE3D27D4EB4Full;
+        return static_cast<size_t>(h ^ (h >> 29) ^ key.kind);
+    }
+};
+struct ExprKey {
+    std::string name;
+    int64_t offset;
+    TermId index;
+    bool operator==(const ExprKey& other) const
+    {
+        return offset == other.offset && index == other.index && name == other.name;
+    }
+};
+struct ExprKeyHash {
+    size_t operator()(const ExprKey& key) const
+    {
+        return std::hash<std::string>()(key.name) ^ static_cast<size_t>(key.offset * 0x9E3779B97F4A7C15ull) ^
+               (static_cast<size_t>(key.index) << 20);
+    }
+};
+
+} // namespace
+
 struct TermTable {
     const Program* program;
+    TermId constants[256] = {};  // made on first use
+    TermId flags[2] = {};
+    // Per byte term, the flags a load of it sets (Z: equal to 0; N: bit 7).
+    std::vector<TermId> zeroFlag, bit7Flag;
     std::vector<TermData> terms;  // id 0 is no term
-    std::unordered_map<std::string, TermId> termIndex;
+    std::unordered_map<TermKey, TermId, TermKeyHash> termIndex;
     std::vector<SymExpr> exprs;
-    std::unordered_map<std::string, uint64_t> exprIndex;
+    std::unordered_map<ExprKey, uint64_t, ExprKeyHash> exprIndex;
 };
 
 namespace {
 
 TermId make(TermTable& table, TermKind kind, uint64_t a, uint64_t b = 0)
 {
-    std::string key = fmt::format("{}:{}:{}", static_cast<int>(kind), a, b);
+    TermKey key{kind, a, b};
     auto found = table.termIndex.find(key);
     if (found != table.termIndex.end())
         return found->second;
@@ -33,13 +70,13 @@ TermId make(TermTable& table, TermKind kind, uint64_t a, uint64_t b = 0)
 uint64_t makeExpr(TermTable& table, SymExpr expr)
 {
     expr.offset &= 0xFFFF;
-    std::string key = fmt::format("{}:{}:{}", expr.name, expr.offset, expr.index);
+    ExprKey key{expr.name, expr.offset, expr.index};
     auto found = table.exprIndex.find(key);
     if (found != table.exprIndex.end())
         return found->second;
     uint64_t id = table.exprs.size();
     table.exprs.push_back(expr);
-    table.exprIndex.emplace(key, id);
+    table.exprIndex.emplace(std::move(key), id);
     return id;
 }
 
@@ -73,9 +110,21 @@ const TermData& termOf(const TermTable& table, TermId id) { return table.terms[i
 
 const SymExpr& exprOf(const TermTable& table, uint64_t exprId) { return table.exprs[exprId]; }
 
-TermId constTerm(TermTable& table, int value) { return make(table, T_CONST, static_cast<uint64_t>(value & 0xFF)); }
+TermId constTerm(TermTable& table, int value)
+{
+    TermId& id = table.constants[value & 0xFF];
+    if (!id)
+        id = make(table, T_CONST, static_cast<uint64_t>(value & 0xFF));
+    return id;
+}
 
-TermId flagConst(TermTable& table, bool value) { return make(table, F_CONST, value ? 1 : 0); }
+TermId flagConst(TermTable& table, bool value)
+{
+    TermId& id = table.flags[value ? 1 : 0];
+    if (!id)
+        id = make(table, F_CONST, value ? 1 : 0);
+    return id;
+}
 
 TermId opaqueTerm(TermTable& table, uint64_t key) { return make(table, T_OPAQUE, key); }
 
@@ -117,7 +166,42 @@ TermId notTerm(TermTable& table, TermId flag)
     return make(table, F_NOT, flag);
 }
 
+namespace {
+
+TermId& memo(std::vector<TermId>& memos, TermId id)
+{
+    if (memos.size() <= id)
+        memos.resize(id + 1024, 0);
+    return memos[id];
+}
+
+TermId makeBit7(TermTable& table, TermId byte);
+TermId makeEqual(TermTable& table, TermId left, TermId right);
+
+} // namespace
+
 TermId bit7Term(TermTable& table, TermId byte)
+{
+    TermId& known = memo(table.bit7Flag, byte);
+    if (!known)
+        known = makeBit7(table, byte);
+    return known;
+}
+
+TermId equalTerm(TermTable& table, TermId left, TermId right)
+{
+    if (right == constTerm(table, 0)) {
+        TermId& known = memo(table.zeroFlag, left);
+        if (!known)
+            known = makeEqual(table, left, right);
+        return known;
+    }
+    return makeEqual(table, left, right);
+}
+
+namespace {
+
+TermId makeBit7(TermTable& table, TermId byte)
 {
     int value = constValue(table, byte);
     if (value >= 0)
@@ -128,7 +212,7 @@ TermId bit7Term(TermTable& table, TermId byte)
     return make(table, F_BIT7, byte);
 }
 
-TermId equalTerm(TermTable& table, TermId left, TermId right)
+TermId makeEqual(TermTable& table, TermId left, TermId right)
 {
     if (left == right)
         return flagConst(table, true);
@@ -148,6 +232,8 @@ TermId equalTerm(TermTable& table, TermId left, TermId right)
         std::swap(left, right);
     return make(table, F_EQUAL, left, right);
 }
+
+} // namespace
 
 TermId atLeastTerm(TermTable& table, TermId left, TermId right)
 {

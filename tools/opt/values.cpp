@@ -32,14 +32,20 @@ bool sameState(const State& a, const State& b)
     return true;
 }
 
+// The term a block starts with in a location where its paths disagree.
+TermId entryTerm(TermTable& terms, int block, int location)
+{
+    uint64_t key = KEY_ENTRY | (uint64_t(block) << 8) | location;
+    return location >= LOC_C && location <= LOC_I ? opaqueFlag(terms, key) : opaqueTerm(terms, key);
+}
+
 // The state a block starts with when code outside the region may enter it.
 State unknownState(TermTable& terms, int block)
 {
     State state;
     state.reached = true;
     for (int k = 0; k < LOC_COUNT; k++)
-        state.loc[k] = k >= LOC_C && k <= LOC_I ? opaqueFlag(terms, KEY_ENTRY | (uint64_t(block) << 8) | k)
-                                                : opaqueTerm(terms, KEY_ENTRY | (uint64_t(block) << 8) | k);
+        state.loc[k] = entryTerm(terms, block, k);
     state.loc[LOC_D] = flagConst(terms, false);
     for (int k = 0; k < LOC_COUNT; k++)
         state.flagAge[k] = -1;
@@ -66,9 +72,8 @@ TermId mergeFlag(TermTable& terms, const std::vector<const State*>& in, int flag
 
 State meet(TermTable& terms, const std::vector<const State*>& in, int block)
 {
-    State entry = unknownState(terms, block);
     if (in.empty())
-        return entry;
+        return unknownState(terms, block);
     State merged;
     merged.reached = true;
     for (int k = 0; k < LOC_COUNT; k++) {
@@ -79,12 +84,12 @@ State meet(TermTable& terms, const std::vector<const State*>& in, int block)
                 value = 0;
             age = std::max(age, state->flagAge[k]);
         }
-        merged.loc[k] = value ? value : entry.loc[k];
+        merged.loc[k] = value ? value : entryTerm(terms, block, k);
         merged.flagAge[k] = value ? age : -1;
     }
     for (int flag : {LOC_Z, LOC_N})
-        if (merged.loc[flag] == entry.loc[flag])
-            merged.loc[flag] = mergeFlag(terms, in, flag, merged, entry.loc[flag]);
+        if (merged.loc[flag] == entryTerm(terms, block, flag))
+            merged.loc[flag] = mergeFlag(terms, in, flag, merged, merged.loc[flag]);
     for (const FrameSlot& slot : in[0]->frame) {
         bool all = true;
         for (const State* state : in)
@@ -571,6 +576,13 @@ State edgeState(const Program& program, const Region& region, Values& values, co
         flag = static_cast<TermId>(termOf(terms, flag).a);
         value = !value;
     }
+    int fixed = constValue(terms, flag);
+    if (fixed >= 0) {
+        // A branch whose flag is known: one of its edges is never taken.
+        if (fixed != (value ? 1 : 0))
+            state.reached = false;
+        return state;
+    }
     TermId known = flagConst(terms, value), knownNot = flagConst(terms, !value);
     TermId mask = maskTerm(terms, flag), maskNot = maskTerm(terms, notTerm(terms, flag));
     TermId equalFrom = 0, equalTo = 0;
@@ -630,11 +642,16 @@ Values analyzeValues(const Program& program, const Region& region, const Cfg& cf
         } else {
             std::vector<State> edges;
             for (int p : block.predecessors)
-                if (exits[p].reached)
+                if (exits[p].reached) {
                     edges.push_back(edgeState(program, region, values, cfg, p, b, exits[p]));
+                    if (!edges.back().reached)
+                        edges.pop_back();
+                }
             std::vector<const State*> in;
             for (const State& edge : edges)
                 in.push_back(&edge);
+            if (in.empty())
+                continue;
             entry = meet(terms, in, b);
         }
         if (exits[b].reached && sameState(entry, values.entry[b]))
@@ -676,6 +693,7 @@ std::vector<State> blockStates(const Program& program, const Region& region, Val
 
 void freeValues(Values& values)
 {
-    deleteTermTable(values.terms);
+    if (values.terms)
+        deleteTermTable(values.terms);
     values.terms = nullptr;
 }
