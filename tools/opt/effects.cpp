@@ -82,6 +82,10 @@ Target targetOf(const Program& program, const Line& line)
         // An array indexed from its label stays in the array.
         target.kind = isProgramLabel(program, address) ? TARGET_MEMORY : TARGET_UNKNOWN;
         return target;
+    case MODE_INDIRECT_X:
+    case MODE_INDIRECT_Y:
+        target.kind = TARGET_POINTER;
+        return target;
     default:
         target.kind = TARGET_UNKNOWN;
         return target;
@@ -304,6 +308,10 @@ Effects effectsOf(const Program& program, const Line& line, const Target* resolv
         break;
     case TARGET_MEMORY:
         effects.sideEffect = true;
+        break;
+    case TARGET_POINTER:
+        effects.sideEffect = true;
+        effects.frameBarrier = writesOperand;
         break;
     case TARGET_UNKNOWN:
         effects.sideEffect = true;

@@ -228,6 +228,7 @@ enum TargetKind : uint8_t {
     TARGET_BLOCK,      // block byte `byte`
     TARGET_FRAME,      // $01xx+NAME,X: a byte of the current frame, base `base`
     TARGET_MEMORY,     // a fixed address outside the block (variable, port)
+    TARGET_POINTER,    // through a pointer: any memory but the block (frame included)
     TARGET_UNKNOWN,    // may be anything, block and frame included
 };
 struct Target {
@@ -327,6 +328,7 @@ Address labelAddress(const std::string& name);
 
 // The transformations (one file each). Each returns true when it changed
 // something.
+bool passHelperCalls(Context& context);
 bool passIndirect(Context& context);
 bool passConstants(Context& context);
 bool passCopies(Context& context);

@@ -9,6 +9,7 @@
 
 const PassInfo PASSES[] = {
     {"indirect", "a load or store through BX whose address is known becomes a direct access"},
+    {"helper-calls", "an inline multiply or divide loop becomes a call of the runtime routine"},
     {"constants", "an operand whose value is known becomes an immediate or a register transfer"},
     {"copies", "a block byte that holds a copy of a frame byte is read from the frame byte"},
     {"store-motion", "a store moves back to where its value was saved in a block byte"},
@@ -31,7 +32,7 @@ namespace {
 constexpr int MAX_ROUNDS = 200;
 
 enum PassId {
-    PASS_INDIRECT, PASS_CONSTANTS, PASS_COPIES, PASS_STORE_MOTION, PASS_CONDITIONS, PASS_THREADING,
+    PASS_INDIRECT, PASS_HELPER_CALLS, PASS_CONSTANTS, PASS_COPIES, PASS_STORE_MOTION, PASS_CONDITIONS, PASS_THREADING,
     PASS_COMPARE, PASS_DEAD_CODE, PASS_DEAD_STORES, PASS_REDUNDANT_LOADS, PASS_JUMPS, PASS_UNREACHABLE,
     PASS_LABELS,
 };
@@ -39,6 +40,7 @@ enum PassId {
 bool runPass(int pass, Context& context, const Options& options)
 {
     switch (pass) {
+    case PASS_HELPER_CALLS: return passHelperCalls(context);
     case PASS_INDIRECT: return passIndirect(context);
     case PASS_CONSTANTS: return passConstants(context);
     case PASS_COPIES: return passCopies(context);

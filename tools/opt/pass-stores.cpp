@@ -29,7 +29,8 @@ bool touches(const Effects& between, const Effects& store, const State& state, c
     case TARGET_FRAME:
         if (between.frameBarrier)
             return true;
-        if (between.target.kind == TARGET_UNKNOWN && (between.readsTarget || between.writesTarget))
+        if ((between.target.kind == TARGET_UNKNOWN || between.target.kind == TARGET_POINTER) &&
+            (between.readsTarget || between.writesTarget))
             return true;
         if (between.target.kind == TARGET_FRAME && (between.readsTarget || between.writesTarget))
             return between.target.base == target.base || state.loc[LOC_X] != storeState.loc[LOC_X];
@@ -37,6 +38,7 @@ bool touches(const Effects& between, const Effects& store, const State& state, c
     case TARGET_MEMORY:
         // Variables and ports keep the order of their accesses.
         return between.sideEffect && (between.target.kind == TARGET_MEMORY || between.target.kind == TARGET_UNKNOWN ||
+                                      between.target.kind == TARGET_POINTER ||
                                       between.readsTarget || between.writesTarget || between.unknownCall);
     default:
         return true;

@@ -103,6 +103,18 @@ void findBlock(Program& program)
     }
     program.hasBlock = true;
     program.blockBase = base;
+    // The compiler names the temporaries beyond CX..AX R2AH..R2FH; the
+    // bridge defines them as these block bytes when the program does not.
+    static const char* const TEMPORARIES[] = {"R2AH", "R2BH", "R2CH", "R2DH", "R2EH", "R2FH"};
+    if (program.symbols.count(TEMPORARIES[0]))
+        return;
+    for (int k = 0; k < 6; k++) {
+        Symbol symbol;
+        symbol.kind = SYMBOL_EQUATE;
+        symbol.numeric = true;
+        symbol.value = (base + 26 + k) & 0xFFFF;
+        program.symbols.emplace(TEMPORARIES[k], symbol);
+    }
 }
 
 } // namespace

@@ -175,6 +175,9 @@ struct Step {
             clobberBlock();
             state.frame.clear();
             break;
+        case TARGET_POINTER:
+            state.frame.clear();
+            break;
         default:
             break;
         }
@@ -482,7 +485,7 @@ TermId frameValue(const State& state, int64_t base, TermId index)
 Target resolveIndirect(const Program& program, Values& values, const Line& line, const State& state, SymExpr* address)
 {
     Target target;
-    target.kind = TARGET_UNKNOWN;
+    target.kind = TARGET_POINTER;
     TermTable& terms = *values.terms;
     int pointer = blockByte(program, line.address);
     int y = constValue(terms, state.loc[LOC_Y]);
@@ -522,7 +525,7 @@ Target resolveIndirect(const Program& program, Values& values, const Line& line,
         int byte = blockByte(program, numeric);
         // A fixed address in the stack page may be a frame byte.
         bool stack = value >= 0x100 && value < 0x200;
-        target.kind = byte >= 0 ? TARGET_BLOCK : stack ? TARGET_UNKNOWN : TARGET_MEMORY;
+        target.kind = byte >= 0 ? TARGET_BLOCK : stack ? TARGET_POINTER : TARGET_MEMORY;
         target.byte = byte;
     }
     if (address)
