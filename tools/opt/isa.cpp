@@ -103,6 +103,11 @@ bool modeExists(Op op, AddressMode mode, bool zeroPage)
     return form != 0 && (OPS[op].forms & form);
 }
 
+bool canWrite(Op op, AddressMode mode, bool zeroPage)
+{
+    return modeExists(op, mode, zeroPage) && !(op == OP_ROL && formOf(op, mode, zeroPage) == ABSX);
+}
+
 bool usesZeroPage(Op op, AddressMode mode, bool zeroPage)
 {
     Form form = formOf(op, mode, zeroPage);

@@ -37,6 +37,10 @@ bool isConditionalBranch(Op op);
 Op invertBranch(Op op);
 // The instruction exists with this mode; zeroPage: the address is below $100.
 bool modeExists(Op op, AddressMode mode, bool zeroPage);
+// The instruction is one the optimizer may write: it exists, and the
+// simulator the programs are tested on runs it (sim65 of cc65 2.19 stops
+// on ROL with an absolute X-indexed operand, which every 6502 has).
+bool canWrite(Op op, AddressMode mode, bool zeroPage);
 int instructionSize(Op op, AddressMode mode, bool zeroPage);
 // A 6502 with this address: page zero when the 6502 has a short form.
 bool usesZeroPage(Op op, AddressMode mode, bool zeroPage);
@@ -334,10 +338,13 @@ bool passConstants(Context& context);
 bool passCopies(Context& context);
 bool passDeadCode(Context& context, bool stores, bool computations, bool redundant);
 bool passStoreMotion(Context& context);
+bool passCoalesce(Context& context);
 bool passConditions(Context& context);
 bool passThreading(Context& context);
 bool passCompare(Context& context);
 bool passJumps(Context& context);
+bool passLayout(Context& context);
+bool passIncrements(Context& context);
 bool passUnreachable(Context& context);
 bool passLabels(Context& context);
 // Branches whose target lies out of reach become an inverted branch over a

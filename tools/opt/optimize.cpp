@@ -13,6 +13,7 @@ const PassInfo PASSES[] = {
     {"constants", "an operand whose value is known becomes an immediate or a register transfer"},
     {"copies", "a block byte that holds a copy of a frame byte is read from the frame byte"},
     {"store-motion", "a store moves back to where its value was saved in a block byte"},
+    {"coalesce", "a block byte that copies a frame byte, changed and stored back, is the frame byte"},
     {"conditions", "a branch tests the flag that holds its condition longest"},
     {"threading", "a branch whose outcome the path into it decides goes straight to its target"},
     {"compare", "SEC and SBC whose difference is not used become CMP"},
@@ -20,6 +21,8 @@ const PassInfo PASSES[] = {
     {"dead-stores", "stores to block bytes that nothing reads are removed"},
     {"redundant-loads", "loads and transfers that change nothing are removed"},
     {"jumps", "branch chains, branches over jumps and jumps to the next line"},
+    {"layout", "code reached only by a JMP moves to the JMP's place"},
+    {"increments", "a load, add of one and store of the same byte becomes INC (DEC)"},
     {"unreachable", "code that control never reaches is removed"},
     {"labels", "labels that nothing names are removed"},
 };
@@ -32,8 +35,9 @@ namespace {
 constexpr int MAX_ROUNDS = 200;
 
 enum PassId {
-    PASS_INDIRECT, PASS_HELPER_CALLS, PASS_CONSTANTS, PASS_COPIES, PASS_STORE_MOTION, PASS_CONDITIONS, PASS_THREADING,
-    PASS_COMPARE, PASS_DEAD_CODE, PASS_DEAD_STORES, PASS_REDUNDANT_LOADS, PASS_JUMPS, PASS_UNREACHABLE,
+    PASS_INDIRECT, PASS_HELPER_CALLS, PASS_CONSTANTS, PASS_COPIES, PASS_STORE_MOTION, PASS_COALESCE, PASS_CONDITIONS, PASS_THREADING,
+    PASS_COMPARE, PASS_DEAD_CODE, PASS_DEAD_STORES, PASS_REDUNDANT_LOADS, PASS_JUMPS, PASS_LAYOUT,
+    PASS_INCREMENTS, PASS_UNREACHABLE,
     PASS_LABELS,
 };
 
@@ -45,6 +49,7 @@ bool runPass(int pass, Context& context, const Options& options)
     case PASS_CONSTANTS: return passConstants(context);
     case PASS_COPIES: return passCopies(context);
     case PASS_STORE_MOTION: return passStoreMotion(context);
+    case PASS_COALESCE: return passCoalesce(context);
     case PASS_CONDITIONS: return passConditions(context);
     case PASS_THREADING: return passThreading(context);
     case PASS_COMPARE: return passCompare(context);
@@ -53,6 +58,8 @@ bool runPass(int pass, Context& context, const Options& options)
         return passDeadCode(context, !options.disabled[PASS_DEAD_STORES], !options.disabled[PASS_DEAD_CODE],
                             !options.disabled[PASS_REDUNDANT_LOADS]);
     case PASS_JUMPS: return passJumps(context);
+    case PASS_LAYOUT: return passLayout(context);
+    case PASS_INCREMENTS: return passIncrements(context);
     case PASS_UNREACHABLE: return passUnreachable(context);
     case PASS_LABELS: return passLabels(context);
     default: return false;

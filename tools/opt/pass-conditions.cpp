@@ -152,7 +152,7 @@ bool passCompare(Context& context)
             stepValues(program, region, context.values, index, state);
             LocSet live = context.liveness.after[index];
             if (line.op != OP_SBC || constValue(terms, before.loc[LOC_C]) != 1 || constValue(terms, before.loc[LOC_D]) != 0 ||
-                (live & (bit(LOC_A) | bit(LOC_V))) || !modeExists(OP_CMP, line.operand.mode, line.address.zeroPage))
+                (live & (bit(LOC_A) | bit(LOC_V))) || !canWrite(OP_CMP, line.operand.mode, line.address.zeroPage))
                 continue;
             Line compare = line;
             compare.op = OP_CMP;

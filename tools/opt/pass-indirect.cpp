@@ -22,7 +22,7 @@ bool passIndirect(Context& context)
                 AddressMode mode = target.kind == TARGET_FRAME ? MODE_DIRECT_X : MODE_DIRECT;
                 Address address = addressOf(program, expr);
                 bool known = target.kind == TARGET_FRAME || target.kind == TARGET_BLOCK || target.kind == TARGET_MEMORY;
-                if (known && modeExists(line.op, mode, address.zeroPage)) {
+                if (known && canWrite(line.op, mode, address.zeroPage)) {
                     Line direct = makeInstruction(program, line.op, mode, SELECT_WHOLE, address);
                     stepValues(program, region, context.values, index, state);
                     replaceLine(region, index, direct);

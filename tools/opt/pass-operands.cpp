@@ -69,6 +69,26 @@ Op transferInto(Op load, const State& state, TermId value)
     return OP_NONE;
 }
 
+// A load of X or Y with an immediate one more or one less than it holds.
+Op stepInto(Op op, const Line& line, const State& state, TermTable& terms)
+{
+    if ((op != OP_LDX && op != OP_LDY) || line.operand.mode != MODE_IMMEDIATE)
+        return OP_NONE;
+    TermId wanted = immediateTerm(terms, line);
+    int want = wanted ? constValue(terms, wanted) : -1;
+    // Only from a plain number: a register that holds an address byte is
+    // usually about to be dead, and the step would keep it alive.
+    TermId holding = state.loc[op == OP_LDX ? LOC_X : LOC_Y];
+    int held = termOf(terms, holding).kind == T_CONST ? constValue(terms, holding) : -1;
+    if (want < 0 || held < 0)
+        return OP_NONE;
+    if (want == ((held + 1) & 0xFF))
+        return op == OP_LDX ? OP_INX : OP_INY;
+    if (want == ((held - 1) & 0xFF))
+        return op == OP_LDX ? OP_DEX : OP_DEY;
+    return OP_NONE;
+}
+
 // The register an arithmetic instruction leaves its result in, or -1.
 int resultRegister(Op op, AddressMode mode)
 {
@@ -108,14 +128,22 @@ bool passConstants(Context& context)
             TermId value = operandValue(effects, before);
             ByteSelect select;
             Address address;
+            // An immediate first (it keeps no register busy), then a transfer.
+            if (value && hasImmediate(op) && immediateOf(program, terms, value, select, address)) {
+                replaceLine(region, index, makeInstruction(program, op, MODE_IMMEDIATE, select, address));
+                changed = true;
+                continue;
+            }
             Op transfer = value ? transferInto(op, before, value) : OP_NONE;
             if (transfer != OP_NONE) {
                 replaceLine(region, index, makeInstruction(program, transfer));
                 changed = true;
                 continue;
             }
-            if (value && hasImmediate(op) && immediateOf(program, terms, value, select, address)) {
-                replaceLine(region, index, makeInstruction(program, op, MODE_IMMEDIATE, select, address));
+            // LDY #1 with Y = 0: INY, one byte shorter.
+            Op step = stepInto(op, line, before, terms);
+            if (step != OP_NONE) {
+                replaceLine(region, index, makeInstruction(program, step));
                 changed = true;
                 continue;
             }
@@ -157,7 +185,7 @@ bool passCopies(Context& context)
                 continue;
             TermId value = before.loc[LOC_BLOCK + byte];
             for (const FrameSlot& slot : before.frame) {
-                if (slot.value != value || slot.index != before.loc[LOC_X] || !modeExists(line.op, MODE_DIRECT_X, false))
+                if (slot.value != value || slot.index != before.loc[LOC_X] || !canWrite(line.op, MODE_DIRECT_X, false))
                     continue;
                 replaceLine(region, index,
                             makeInstruction(program, line.op, MODE_DIRECT_X, SELECT_WHOLE, slot.address));

@@ -80,7 +80,7 @@ bool passStoreMotion(Context& context)
                     bool sameIndex = store.operand.mode != MODE_DIRECT_X || states[p].loc[LOC_X] == states[q].loc[LOC_X];
                     bool sameY = store.operand.mode != MODE_DIRECT_Y || states[p].loc[LOC_Y] == states[q].loc[LOC_Y];
                     Op op = save.op;
-                    if (sameIndex && sameY && modeExists(op, store.operand.mode, store.address.zeroPage)) {
+                    if (sameIndex && sameY && canWrite(op, store.operand.mode, store.address.zeroPage)) {
                         insertAfter(region, block.lines[p],
                                     makeInstruction(program, op, store.operand.mode, SELECT_WHOLE, store.address));
                         deleteLine(region, block.lines[q]);
@@ -93,6 +93,83 @@ bool passStoreMotion(Context& context)
                     break;
                 gains = gains || !isStore(save.op);
             }
+        }
+    }
+    return changed;
+}
+
+// Coalescing: a block byte that starts as a copy of a frame byte, is
+// changed in place (ASL CX / ROL CX+1) and read, and is finally stored back
+// into that frame byte, is replaced by the frame byte itself, when nothing
+// else touches the frame byte meanwhile and nothing reads the block byte
+// afterwards:
+//     LDA $0100+C,X / STA CL / ... / ASL CX / ... / LDA CL / STA $0100+C,X
+// becomes ASL $0100+C,X / ... / LDA $0100+C,X; the copy and the store back
+// then go as dead and unchanged.
+bool passCoalesce(Context& context)
+{
+    Program& program = context.program;
+    Region& region = context.region;
+    bool changed = false;
+    for (size_t b = 0; b < context.cfg.blocks.size(); b++) {
+        const Block& block = context.cfg.blocks[b];
+        if (!context.values.entry[b].reached)
+            continue;
+        std::vector<State> states = blockStates(program, region, context.values, context.cfg, static_cast<int>(b));
+        std::vector<Effects> effects;
+        for (int index : block.lines)
+            effects.push_back(effectsOf(program, region.lines[index], &context.values.resolved[index]));
+        std::vector<bool> used(block.lines.size(), false);
+        for (size_t p = 0; p < block.lines.size(); p++) {
+            const Line& copy = region.lines[block.lines[p]];
+            if (used[p] || !isStore(copy.op) || effects[p].target.kind != TARGET_BLOCK || copy.operand.mode != MODE_DIRECT)
+                continue;
+            int byte = effects[p].target.byte;
+            TermId value = states[p].loc[storedRegister(copy.op)];
+            TermId frameIndex = states[p].loc[LOC_X];
+            const FrameSlot* source = nullptr;
+            for (const FrameSlot& slot : states[p].frame)
+                if (slot.value == value && slot.index == frameIndex)
+                    source = &slot;
+            if (!source)
+                continue;
+            LocSet blockByteSet = bit(LOC_BLOCK + byte);
+            std::vector<size_t> uses;
+            size_t back = 0;  // the store back into the frame byte
+            for (size_t q = p + 1; q < block.lines.size() && !back; q++) {
+                const Line& line = region.lines[block.lines[q]];
+                const Effects& e = effects[q];
+                if (e.frameBarrier || e.unknownCall || states[q].loc[LOC_X] != frameIndex)
+                    break;
+                bool touchesFrame = (e.readsTarget || e.writesTarget) &&
+                                    (e.target.kind == TARGET_UNKNOWN || e.target.kind == TARGET_POINTER ||
+                                     (e.target.kind == TARGET_FRAME && e.target.base == source->base));
+                if (touchesFrame) {
+                    // Only the final store of the block byte's value may touch it.
+                    bool storesBack = isStore(line.op) && e.target.kind == TARGET_FRAME && e.writesTarget &&
+                                      !e.readsTarget && states[q].loc[storedRegister(line.op)] == states[q].loc[LOC_BLOCK + byte];
+                    if (storesBack)
+                        back = q;
+                    break;
+                }
+                if (!((e.reads | e.mayWrite) & blockByteSet))
+                    continue;
+                bool direct = e.target.kind == TARGET_BLOCK && e.target.byte == byte && line.operand.mode == MODE_DIRECT;
+                if (!direct || !canWrite(line.op, MODE_DIRECT_X, false))
+                    break;
+                uses.push_back(q);
+            }
+            if (!back || (context.liveness.after[block.lines[back]] & blockByteSet))
+                continue;
+            for (size_t q : uses) {
+                const Line& line = region.lines[block.lines[q]];
+                replaceLine(region, block.lines[q],
+                            makeInstruction(program, line.op, MODE_DIRECT_X, SELECT_WHOLE, source->address));
+                used[q] = true;
+            }
+            deleteLine(region, block.lines[p]);
+            used[p] = used[back] = true;
+            changed = true;
         }
     }
     return changed;
