@@ -270,6 +270,17 @@ Effects effectsOf(const Program& program, const Line& line, const Target* resolv
             writes |= helper->writes;
             return effects.mayWrite = writes, effects;
         }
+        // A function of the program reads what its code reads; it may
+        // write anything.
+        auto summary = line.address.valid && line.address.offset == 0 ? program.callReads.find(line.address.name)
+                                                                        : program.callReads.end();
+        if (summary != program.callReads.end()) {
+            effects.unknownCall = true;
+            effects.frameBarrier = true;
+            effects.reads = summary->second | bit(LOC_S) | bit(LOC_D) | bit(LOC_I);
+            effects.mayWrite = ALL_LOCATIONS;
+            return effects;
+        }
         [[fallthrough]];
     }
     case OP_BRK:

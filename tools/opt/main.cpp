@@ -72,17 +72,23 @@ int main(int argc, char** argv)
     }
     std::vector<Region> regions = findRegions(program);
     Size totalBefore, totalAfter;
-    for (Region& region : regions) {
-        Size before = measure(region);
-        optimizeRegion(program, region, options);
-        Size after = measure(region);
-        totalBefore.bytes += before.bytes;
-        totalBefore.instructions += before.instructions;
-        totalAfter.bytes += after.bytes;
-        totalAfter.instructions += after.instructions;
+    std::vector<Size> before(regions.size()), after(regions.size());
+    for (int r : calleesFirst(regions)) {
+        before[r] = measure(regions[r]);
+        optimizeRegion(program, regions[r], options);
+        after[r] = measure(regions[r]);
+        if (!options.disabled[passIndex("calls")])
+            summarizeCalls(program, regions[r]);
+    }
+    for (size_t r = 0; r < regions.size(); r++) {
+        const Region& region = regions[r];
+        totalBefore.bytes += before[r].bytes;
+        totalBefore.instructions += before[r].instructions;
+        totalAfter.bytes += after[r].bytes;
+        totalAfter.instructions += after[r].instructions;
         if (options.stats)
-            fmt::print("{:24} bytes {:6} -> {:6}  instructions {:5} -> {:5}{}\n", region.name, before.bytes,
-                       after.bytes, before.instructions, after.instructions,
+            fmt::print("{:24} bytes {:6} -> {:6}  instructions {:5} -> {:5}{}\n", region.name, before[r].bytes,
+                       after[r].bytes, before[r].instructions, after[r].instructions,
                        region.optimizable ? "" : "  (as written: " + region.reason + ")");
     }
     if (options.stats)

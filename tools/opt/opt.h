@@ -99,6 +99,9 @@ struct Program {
     bool hasBlock = false;  // the header defined the register block
     int64_t blockBase = 0;  // its address (DIVISOR_PRODUCT)
     int newLabels = 0;      // labels the optimizer made so far
+    // What a call of a function of the program reads: what is live where
+    // it starts, once its region is optimized (absent: everything).
+    std::map<std::string, LocSet> callReads;
 };
 
 // Reads the program; false with a message (file:line: text) on the first
@@ -144,6 +147,11 @@ std::vector<Region> findRegions(Program& program);
 // own branches name them.
 bool isInternalLabel(const std::string& name);
 bool writeProgram(const std::vector<Region>& regions, const char* fileName, std::string& error);
+// The order in which to optimize the regions: a function before those that
+// call it (a call of one not yet optimized reads everything).
+std::vector<int> calleesFirst(const std::vector<Region>& regions);
+// After a region is optimized: what each function in it reads when called.
+void summarizeCalls(Program& program, Region& region);
 
 // ------------------------------------------------------------ helpers.cpp
 // The runtime routines of helper-call mode, as their header comments state.

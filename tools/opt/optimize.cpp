@@ -25,6 +25,7 @@ const PassInfo PASSES[] = {
     {"increments", "a load, add of one and store of the same byte becomes INC (DEC)"},
     {"unreachable", "code that control never reaches is removed"},
     {"labels", "labels that nothing names are removed"},
+    {"calls", "a call of a function of the program reads only what the function reads"},
 };
 const int PASS_COUNT = sizeof(PASSES) / sizeof(PASSES[0]);
 
@@ -38,7 +39,7 @@ enum PassId {
     PASS_INDIRECT, PASS_HELPER_CALLS, PASS_CONSTANTS, PASS_COPIES, PASS_STORE_MOTION, PASS_COALESCE, PASS_CONDITIONS, PASS_THREADING,
     PASS_COMPARE, PASS_DEAD_CODE, PASS_DEAD_STORES, PASS_REDUNDANT_LOADS, PASS_JUMPS, PASS_LAYOUT,
     PASS_INCREMENTS, PASS_UNREACHABLE,
-    PASS_LABELS,
+    PASS_LABELS, PASS_CALLS,
 };
 
 bool runPass(int pass, Context& context, const Options& options)
@@ -168,7 +169,7 @@ void optimizeRegion(Program& program, Region& region, const Options& options)
     for (int round = 0; round < MAX_ROUNDS; round++) {
         bool changed = false;
         for (int pass = 0; pass < PASS_COUNT; pass++) {
-            if (pass == PASS_DEAD_STORES || pass == PASS_REDUNDANT_LOADS)
+            if (pass == PASS_DEAD_STORES || pass == PASS_REDUNDANT_LOADS || pass == PASS_CALLS)
                 continue;
             bool removes = !options.disabled[PASS_DEAD_CODE] || !options.disabled[PASS_DEAD_STORES] ||
                            !options.disabled[PASS_REDUNDANT_LOADS];

@@ -43,36 +43,50 @@ bool passLayout(Context& context)
     int count = static_cast<int>(cfg.blocks.size());
     std::vector<bool> moved(count, false);
     bool changed = false;
-    for (int a = 0; a < count; a++) {
-        const Block& block = cfg.blocks[a];
-        if (moved[a] || block.lines.empty())
-            continue;
-        const Line& jump = region.lines[block.lines.back()];
-        int target = block.branchTarget;
-        if (jump.op != OP_JMP || target <= 0 || target == a || moved[target] || fallsThrough(cfg, target - 1))
-            continue;
-        // The chain: from the target to the first block that does not fall through.
+    // Moves the chain of blocks from `target` to the place after block a.
+    auto moveChain = [&](int a, int target, bool dropJump) {
+        if (target <= 0 || target == a || moved[target] || fallsThrough(cfg, target - 1))
+            return false;
         int last = target;
         while (last < count && fallsThrough(cfg, last))
             last++;
         if (last >= count || (a >= target && a <= last))
-            continue;
-        bool free = true;
+            return false;
         for (int b = target; b <= last; b++)
-            free = free && !moved[b];
+            if (moved[b])
+                return false;
         int from, to;
-        if (!free || !chainLines(context, target, last, from, to))
-            continue;
-        int at = block.lines.back();
+        if (!chainLines(context, target, last, from, to))
+            return false;
+        int at = cfg.blocks[a].lines.back();
         for (int i = from; i <= to; i++) {
             insertAfter(region, at, region.lines[i]);
             deleteLine(region, i);
         }
-        deleteLine(region, at);
+        if (dropJump)
+            deleteLine(region, at);
         for (int b = target; b <= last; b++)
             moved[b] = true;
         moved[a] = true;
-        changed = true;
+        return true;
+    };
+    for (int a = 0; a < count; a++) {
+        const Block& block = cfg.blocks[a];
+        if (moved[a] || block.lines.empty() || region.lines[block.lines.back()].op != OP_JMP)
+            continue;
+        // Bcc X / JMP Y: X comes next, so that the branch can turn (B!cc Y)
+        // and the code it goes to most often falls through.
+        if (block.lines.size() == 1 && block.labels.empty() && a > 0 && !moved[a - 1]) {
+            const Block& before = cfg.blocks[a - 1];
+            if (!before.lines.empty() && isConditionalBranch(region.lines[before.lines.back()].op) &&
+                before.fallthrough == a && moveChain(a, before.branchTarget, false)) {
+                moved[a - 1] = true;
+                changed = true;
+                continue;
+            }
+        }
+        if (moveChain(a, block.branchTarget, true))
+            changed = true;
     }
     return changed;
 }

@@ -173,3 +173,57 @@ std::vector<Region> findRegions(Program& program)
     }
     return regions;
 }
+
+std::vector<int> calleesFirst(const std::vector<Region>& regions)
+{
+    std::map<std::string, int> regionOfLabel;
+    for (size_t r = 0; r < regions.size(); r++)
+        for (const Line& line : regions[r].lines)
+            if (!line.source.label.empty() && line.source.kind == LINE_LABEL)
+                regionOfLabel[line.source.label] = static_cast<int>(r);
+    std::vector<std::vector<int>> calls(regions.size());
+    for (size_t r = 0; r < regions.size(); r++)
+        for (const Line& line : regions[r].lines)
+            if (line.op == OP_JSR && line.address.valid && regionOfLabel.count(line.address.name))
+                calls[r].push_back(regionOfLabel[line.address.name]);
+    std::vector<int> order;
+    std::vector<int> state(regions.size(), 0);  // 0 new, 1 open, 2 done
+    // Depth first, iteratively: a region is done after the regions it calls.
+    for (size_t root = 0; root < regions.size(); root++) {
+        if (state[root])
+            continue;
+        std::vector<std::pair<int, size_t>> stack{{static_cast<int>(root), 0}};
+        state[root] = 1;
+        while (!stack.empty()) {
+            auto& [r, next] = stack.back();
+            if (next < calls[r].size()) {
+                int callee = calls[r][next++];
+                if (!state[callee]) {
+                    state[callee] = 1;
+                    stack.push_back({callee, 0});
+                }
+                continue;
+            }
+            state[r] = 2;
+            order.push_back(r);
+            stack.pop_back();
+        }
+    }
+    return order;
+}
+
+void summarizeCalls(Program& program, Region& region)
+{
+    if (!region.optimizable)
+        return;
+    Context context{program, region, {}, {}, {}};
+    analyze(context);
+    for (const auto& [label, block] : context.cfg.labelBlock) {
+        bool called = false;
+        for (const Line& line : region.lines)
+            called = called || (line.source.label == label && line.entry);
+        if (called)
+            program.callReads[label] = context.liveness.liveIn[block];
+    }
+    freeValues(context.values);
+}
