@@ -4,6 +4,7 @@
 // make (deleting, replacing and inserting lines).
 #include <cstdio>
 #include <cstdlib>
+#include <set>
 
 #include "opt.h"
 
@@ -166,6 +167,7 @@ void optimizeRegion(Program& program, Region& region, const Options& options)
     // The analyses are made again only after a transformation changed the region.
     Context context{program, region, {}, {}, {}};
     bool fresh = false;
+    std::set<size_t> seen;
     for (int round = 0; round < MAX_ROUNDS; round++) {
         bool changed = false;
         for (int pass = 0; pass < PASS_COUNT; pass++) {
@@ -194,6 +196,13 @@ void optimizeRegion(Program& program, Region& region, const Options& options)
                 fprintf(stderr, "quarn-opt: stopped after %s in %s\n", PASSES[pass].name, region.name.c_str());
         }
         if (!changed)
+            break;
+        // Transformations that undo each other would go round for ever:
+        // a region seen before ends the rounds.
+        std::string text;
+        for (const Line& line : region.lines)
+            text += line.text + '\n';
+        if (!seen.insert(std::hash<std::string>()(text)).second)
             break;
     }
     freeValues(context.values);

@@ -345,6 +345,8 @@ bool passHelperCalls(Context& context)
     if (!program.hasBlock)
         return false;
     std::vector<Found> found = findLoops(program, region);
+    if (found.empty())
+        return false;
     // The loops read work bytes whose values they shift out unused (the
     // quotient's), so each looks live to the others: the calls are tried
     // all together, and liveness is judged on the program with all of them,

@@ -97,11 +97,8 @@ int resultRegister(Op op, AddressMode mode)
         return LOC_A;
     case OP_ASL: case OP_LSR: case OP_ROL: case OP_ROR:
         return mode == MODE_ACCUMULATOR || mode == MODE_IMPLIED ? LOC_A : -1;
-    case OP_INX: case OP_DEX:
-        return LOC_X;
-    case OP_INY: case OP_DEY:
-        return LOC_Y;
     default:
+        // INX and the like are already shorter than a load.
         return -1;
     }
 }
