@@ -346,6 +346,7 @@ bool passConstants(Context& context);
 bool passCopies(Context& context);
 bool passDeadCode(Context& context, bool stores, bool computations, bool redundant);
 bool passStoreMotion(Context& context);
+bool passStack(Context& context);
 bool passCoalesce(Context& context);
 bool passConditions(Context& context);
 bool passThreading(Context& context);

@@ -21,6 +21,7 @@ const PassInfo PASSES[] = {
     {"dead-code", "computations whose results nothing reads are removed"},
     {"dead-stores", "stores to block bytes that nothing reads are removed"},
     {"redundant-loads", "loads and transfers that change nothing are removed"},
+    {"stack", "a PLA and a PHA right after each other that pass on nothing go"},
     {"jumps", "branch chains, branches over jumps and jumps to the next line"},
     {"layout", "code reached only by a JMP moves to the JMP's place"},
     {"increments", "a load, add of one and store of the same byte becomes INC (DEC)"},
@@ -38,7 +39,7 @@ constexpr int MAX_ROUNDS = 200;
 
 enum PassId {
     PASS_INDIRECT, PASS_HELPER_CALLS, PASS_CONSTANTS, PASS_COPIES, PASS_STORE_MOTION, PASS_COALESCE, PASS_CONDITIONS, PASS_THREADING,
-    PASS_COMPARE, PASS_DEAD_CODE, PASS_DEAD_STORES, PASS_REDUNDANT_LOADS, PASS_JUMPS, PASS_LAYOUT,
+    PASS_COMPARE, PASS_DEAD_CODE, PASS_DEAD_STORES, PASS_REDUNDANT_LOADS, PASS_STACK, PASS_JUMPS, PASS_LAYOUT,
     PASS_INCREMENTS, PASS_UNREACHABLE,
     PASS_LABELS, PASS_CALLS,
 };
@@ -59,6 +60,7 @@ bool runPass(int pass, Context& context, const Options& options)
         // Dead code, dead stores and redundant loads are one walk.
         return passDeadCode(context, !options.disabled[PASS_DEAD_STORES], !options.disabled[PASS_DEAD_CODE],
                             !options.disabled[PASS_REDUNDANT_LOADS]);
+    case PASS_STACK: return passStack(context);
     case PASS_JUMPS: return passJumps(context);
     case PASS_LAYOUT: return passLayout(context);
     case PASS_INCREMENTS: return passIncrements(context);

@@ -81,3 +81,37 @@ bool passDeadCode(Context& context, bool stores, bool computations, bool redunda
     }
     return changed;
 }
+
+// A PHA right after a PLA pushes back what was pulled, and a PLA right after
+// a PHA pulls what was pushed: when the A and flags they leave are read by
+// nobody (or are what they were), the pair leaves the stack as it was and
+// goes.
+bool passStack(Context& context)
+{
+    Region& region = context.region;
+    bool changed = false;
+    for (size_t b = 0; b < context.cfg.blocks.size(); b++) {
+        const Block& block = context.cfg.blocks[b];
+        if (!context.values.entry[b].reached)
+            continue;
+        std::vector<State> states = blockStates(context.program, region, context.values, context.cfg, static_cast<int>(b));
+        for (size_t i = 0; i + 1 < block.lines.size(); i++) {
+            Op first = region.lines[block.lines[i]].op;
+            Op second = region.lines[block.lines[i + 1]].op;
+            if (!((first == OP_PLA && second == OP_PHA) || (first == OP_PHA && second == OP_PLA)))
+                continue;
+            // What the pair writes: A, Z and N (S comes back as it was).
+            LocSet live = context.liveness.after[block.lines[i + 1]];
+            bool harmless = true;
+            for (int k : {LOC_A, LOC_Z, LOC_N})
+                harmless = harmless && (!(live & bit(k)) || states[i].loc[k] == states[i + 2].loc[k]);
+            if (!harmless)
+                continue;
+            deleteLine(region, block.lines[i]);
+            deleteLine(region, block.lines[i + 1]);
+            i++;
+            changed = true;
+        }
+    }
+    return changed;
+}

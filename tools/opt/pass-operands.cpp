@@ -103,6 +103,17 @@ int resultRegister(Op op, AddressMode mode)
     }
 }
 
+// The header's name of block byte k (BL for byte 18), as an address.
+Address blockAddress(const Program& program, int k)
+{
+    std::string best;
+    for (const auto& [name, symbol] : program.symbols)
+        if (symbol.kind == SYMBOL_EQUATE && symbol.numeric && symbol.value == ((program.blockBase + k) & 0xFFFF) &&
+            symbol.line < program.firstCodeLine && (best.empty() || name.size() < best.size()))
+            best = name;
+    return addressOf(program, SymExpr{best, best.empty() ? (program.blockBase + k) & 0xFFFF : 0, 0});
+}
+
 } // namespace
 
 bool passConstants(Context& context)
@@ -181,14 +192,25 @@ bool passCopies(Context& context)
             if (context.liveness.after[index] & bit(LOC_BLOCK + byte))
                 continue;
             TermId value = before.loc[LOC_BLOCK + byte];
-            for (const FrameSlot& slot : before.frame) {
-                if (slot.value != value || slot.index != before.loc[LOC_X] || !canWrite(line.op, MODE_DIRECT_X, false))
+            const Address* source = nullptr;
+            AddressMode mode = MODE_DIRECT_X;
+            for (const FrameSlot& slot : before.frame)
+                if (slot.value == value && slot.index == before.loc[LOC_X] && canWrite(line.op, MODE_DIRECT_X, false))
+                    source = &slot.address;
+            // Or another block byte that holds the same value (the helper's
+            // BX, copied into CX only to be read once more).
+            Address other;
+            for (int k = 0; !source && k < BLOCK_SIZE; k++) {
+                if (k == byte || before.loc[LOC_BLOCK + k] != value)
                     continue;
-                replaceLine(region, index,
-                            makeInstruction(program, line.op, MODE_DIRECT_X, SELECT_WHOLE, slot.address));
-                changed = true;
-                break;
+                other = blockAddress(program, k);
+                source = &other;
+                mode = MODE_DIRECT;
             }
+            if (!source)
+                continue;
+            replaceLine(region, index, makeInstruction(program, line.op, mode, SELECT_WHOLE, *source));
+            changed = true;
         }
     }
     return changed;
