@@ -20,8 +20,9 @@ import shutil
 
 import common
 
-QUARN_CONFIGURATIONS = (('Quarn', []), ('Quarn -O', ['-O']), ('Quarn -C', ['-C']),
-                        ('Quarn -O opt', ['--opt', '-O']), ('Quarn -O -C opt', ['--opt', '-O', '-C']))
+QUARN_CONFIGURATIONS = (('Quarn', []), ('Quarn -O', ['-O']), ('Quarn -C', ['-C']))
+# The optimized builds, in columns after the peer's.
+OPT_CONFIGURATIONS = (('Quarn -O opt', ['--opt', '-O']), ('Quarn -O -C opt', ['--opt', '-O', '-C']))
 # The build the targets are about, and the peer it is measured against.
 OPTIMIZED = 'Quarn -O opt'
 PEER = 'cc65 -Oirs'
@@ -124,7 +125,7 @@ def optimization_names(setup):
 
 def build_all(setup, source, tag):
     builds = {}
-    for label, switches in QUARN_CONFIGURATIONS:
+    for label, switches in QUARN_CONFIGURATIONS + OPT_CONFIGURATIONS:
         builds[label] = quarn_build(setup, source, switches,
                                     os.path.join(setup.work_dir, 'q-%s%s' % (tag, ''.join(switches))))
     for label, switches in PEER_CONFIGURATIONS:
@@ -141,7 +142,7 @@ def run(setup, quick):
     with open(empty_source, 'w') as f:
         f.write(EMPTY_PROGRAM)
     empty = build_all(setup, empty_source, 'empty')
-    labels = [label for label, _ in QUARN_CONFIGURATIONS + PEER_CONFIGURATIONS]
+    labels = [label for label, _ in QUARN_CONFIGURATIONS + PEER_CONFIGURATIONS + OPT_CONFIGURATIONS]
 
     cycle_rows = []
     byte_rows = []
