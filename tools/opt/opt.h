@@ -348,6 +348,7 @@ bool passDeadCode(Context& context, bool stores, bool computations, bool redunda
 bool passStoreMotion(Context& context);
 bool passStack(Context& context);
 bool passCoalesce(Context& context);
+bool passShifts(Context& context);
 bool passConditions(Context& context);
 bool passThreading(Context& context);
 bool passCompare(Context& context);

@@ -15,6 +15,7 @@ const PassInfo PASSES[] = {
     {"copies", "a block byte that holds a copy of a frame byte is read from the frame byte"},
     {"store-motion", "a store moves back to where its value was saved in a block byte"},
     {"coalesce", "a block byte that copies a frame byte, changed and stored back, is the frame byte"},
+    {"shifts", "a block byte shifted right after it was stored from A is shifted in A"},
     {"conditions", "a branch tests the flag that holds its condition longest"},
     {"threading", "a branch whose outcome the path into it decides goes straight to its target"},
     {"compare", "SEC and SBC whose difference is not used become CMP"},
@@ -38,7 +39,7 @@ namespace {
 constexpr int MAX_ROUNDS = 200;
 
 enum PassId {
-    PASS_INDIRECT, PASS_HELPER_CALLS, PASS_CONSTANTS, PASS_COPIES, PASS_STORE_MOTION, PASS_COALESCE, PASS_CONDITIONS, PASS_THREADING,
+    PASS_INDIRECT, PASS_HELPER_CALLS, PASS_CONSTANTS, PASS_COPIES, PASS_STORE_MOTION, PASS_COALESCE, PASS_SHIFTS, PASS_CONDITIONS, PASS_THREADING,
     PASS_COMPARE, PASS_DEAD_CODE, PASS_DEAD_STORES, PASS_REDUNDANT_LOADS, PASS_STACK, PASS_JUMPS, PASS_LAYOUT,
     PASS_INCREMENTS, PASS_UNREACHABLE,
     PASS_LABELS, PASS_CALLS,
@@ -53,6 +54,7 @@ bool runPass(int pass, Context& context, const Options& options)
     case PASS_COPIES: return passCopies(context);
     case PASS_STORE_MOTION: return passStoreMotion(context);
     case PASS_COALESCE: return passCoalesce(context);
+    case PASS_SHIFTS: return passShifts(context);
     case PASS_CONDITIONS: return passConditions(context);
     case PASS_THREADING: return passThreading(context);
     case PASS_COMPARE: return passCompare(context);

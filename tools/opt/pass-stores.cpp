@@ -174,3 +174,69 @@ bool passCoalesce(Context& context)
     }
     return changed;
 }
+
+// Shifts in A: LDA F / STA CL / ... / ASL CL shifts CL in memory right
+// after it was stored from A: the shift moves before the store, into A
+// (ASL A / STA CL), one byte and three cycles less. Nothing in between may
+// read CL, the carry or the flags, write the carry, or read A before it is
+// written again; what the moved shift leaves in A and the flags must be
+// read by nobody after the old place.
+bool passShifts(Context& context)
+{
+    Program& program = context.program;
+    Region& region = context.region;
+    bool changed = false;
+    for (size_t b = 0; b < context.cfg.blocks.size(); b++) {
+        const Block& block = context.cfg.blocks[b];
+        if (!context.values.entry[b].reached)
+            continue;
+        std::vector<Effects> effects;
+        for (int index : block.lines)
+            effects.push_back(effectsOf(program, region.lines[index], &context.values.resolved[index]));
+        for (size_t q = 0; q < block.lines.size(); q++) {
+            const Line& shift = region.lines[block.lines[q]];
+            bool isShift = shift.op == OP_ASL || shift.op == OP_LSR || shift.op == OP_ROL || shift.op == OP_ROR;
+            if (!isShift || shift.operand.mode != MODE_DIRECT || effects[q].target.kind != TARGET_BLOCK)
+                continue;
+            LocSet byte = bit(LOC_BLOCK + effects[q].target.byte);
+            LocSet flags = bit(LOC_C) | bit(LOC_Z) | bit(LOC_N);
+            // Back to the store of the byte, over instructions that leave
+            // the byte and the carry alone and read no flag.
+            size_t p = q;
+            bool found = false;
+            while (p-- > 0) {
+                const Line& line = region.lines[block.lines[p]];
+                const Effects& e = effects[p];
+                if (line.op == OP_STA && line.operand.mode == MODE_DIRECT && e.target.kind == TARGET_BLOCK &&
+                    (e.writes & byte)) {
+                    found = true;
+                    break;
+                }
+                if ((e.reads & (byte | flags)) || (e.mayWrite & (byte | bit(LOC_C))) || e.unknownCall)
+                    break;
+            }
+            if (!found)
+                continue;
+            // After the store A is the byte shifted: the first instruction
+            // that touches A must write it without reading it; if none does,
+            // nobody may read A after the old place.
+            bool aSafe = false, aTouched = false;
+            for (size_t i = p + 1; i < q && !aTouched; i++) {
+                if ((effects[i].reads | effects[i].writes) & bit(LOC_A)) {
+                    aTouched = true;
+                    aSafe = !(effects[i].reads & bit(LOC_A));
+                }
+            }
+            LocSet live = context.liveness.after[block.lines[q]];
+            if (!aTouched)
+                aSafe = !(live & bit(LOC_A));
+            if (!aSafe || (live & (bit(LOC_Z) | bit(LOC_N))))
+                continue;
+            insertBefore(region, block.lines[p], makeInstruction(program, shift.op, MODE_ACCUMULATOR, SELECT_WHOLE, Address{}));
+            deleteLine(region, block.lines[q]);
+            changed = true;
+            break;  // one per block and pass: the next reads the moved one
+        }
+    }
+    return changed;
+}
