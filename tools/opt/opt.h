@@ -1,16 +1,23 @@
 // quarn-opt: reads a program in the compiler's assembly dialect and writes an
 // equivalent, smaller and faster one in the same dialect.
 //   readProgram         lines, names and their values, the register block
-//   findRegions         the program cut into functions (regions of code)
-//   optimizeRegion      per region, to a fixed point: the analyses (cfg,
-//                       values, liveness), then each enabled transformation
-//   relaxBranches       branches that reach too far become a jump
+//                       (program.cpp, through the dialect reader)
+//   findRegions         the program cut into functions (regions.cpp), taken
+//                       callees first so that a call knows what it reads
+//   optimizeRegion      per region, to a fixed point (optimize.cpp): the
+//                       analyses (cfg.cpp, values.cpp with terms.cpp,
+//                       liveness.cpp, over effects.cpp and isa.cpp), then
+//                       each enabled transformation (pass-*.cpp)
+//   relaxBranches       branches that reach too far become a jump (relax.cpp)
 //   writeProgram        every line as read unless a transformation changed it
 // What the output cannot tell (inline asm looks like the compiler's lines,
 // volatile variables and ports look like any memory) is assumed: every
 // access outside the register block and the current frame stays in its order
-// and width; an unknown JSR, an indirect JMP and any instruction not modelled
-// read and write everything; BX is live at every RTS.
+// and width; a JSR to a routine that is neither a runtime routine
+// (helpers.cpp) nor a function of the program, an indirect JMP and any
+// instruction not modelled read and write everything; BX is live at every
+// RTS. The program's state lives in Program and its Regions; the analyses of
+// one region live in a Context until the next transformation changes it.
 #pragma once
 
 #include <cstdint>

@@ -2,7 +2,6 @@
 // turn, each on fresh analyses, until a whole round changes nothing; then
 // branches are brought within reach. Also the edits the transformations
 // make (deleting, replacing and inserting lines).
-#include <cstdio>
 #include <cstdlib>
 #include <set>
 
@@ -189,15 +188,13 @@ void optimizeRegion(Program& program, Region& region, const Options& options)
                 freeValues(context.values);
                 analyze(context);
                 fresh = true;
-                if (getenv("QUARN_OPT_COUNT"))
-                    fprintf(stderr, "analysis in %s, round %d before %s\n", region.name.c_str(), round, PASSES[pass].name);
             }
             bool passChanged = runPass(pass, context, options);
             commitEdits(region);
             fresh = !passChanged;
             changed = changed || passChanged;
-            if (passChanged && stepsLeft > 0 && --stepsLeft == 0 && getenv("QUARN_OPT_TRACE"))
-                fprintf(stderr, "quarn-opt: stopped after %s in %s\n", PASSES[pass].name, region.name.c_str());
+            if (passChanged && stepsLeft > 0)
+                stepsLeft--;
         }
         if (!changed)
             break;

@@ -9,9 +9,6 @@
 //               flag (ASL A / BCC after BVS / EOR), the run goes and the
 //               branch tests the earlier flag (BPL).
 //   compare     SEC / SBC whose difference and overflow nobody reads is CMP.
-#include <cstdio>
-#include <cstdlib>
-
 #include "opt.h"
 
 namespace {
@@ -89,8 +86,6 @@ bool passConditions(Context& context)
         // The condition under which the branch goes.
         TermId condition = takenWhenSet(branch.op) ? atBranch.loc[flag] : notTerm(terms, atBranch.loc[flag]);
         int known = constValue(terms, condition);
-        if (getenv("QUARN_OPT_COUNT") && known >= 0)
-            fprintf(stderr, "conditions: %s known %d\n", branch.text.c_str(), known);
         if (known == 1) {
             replaceLine(region, branchIndex, branchLine(program, OP_JMP, branch));
             changed = true;
@@ -104,9 +99,6 @@ bool passConditions(Context& context)
         bool whenSet = false;
         int other = holdingFlag(terms, atBranch, condition, whenSet, flag);
         if (other >= 0 && atBranch.flagAge[other] < atBranch.flagAge[flag]) {
-            if (getenv("QUARN_OPT_COUNT"))
-                fprintf(stderr, "conditions: %s flag %d age %d -> flag %d age %d\n", branch.text.c_str(), flag,
-                        atBranch.flagAge[flag], other, atBranch.flagAge[other]);
             replaceLine(region, branchIndex, branchLine(program, branchFor(other, whenSet), branch));
             changed = true;
             continue;
@@ -124,8 +116,6 @@ bool passConditions(Context& context)
             other = holdingFlag(terms, states[i], condition, whenSet, -1);
             if (other < 0)
                 continue;
-            if (getenv("QUARN_OPT_COUNT"))
-                fprintf(stderr, "conditions: %s back %zu\n", branch.text.c_str(), last - i);
             for (size_t j = i; j < last; j++)
                 deleteLine(region, block.lines[j]);
             replaceLine(region, branchIndex, branchLine(program, branchFor(other, whenSet), branch));

@@ -12,8 +12,6 @@
 // Variables among U0..U3 keep the order in which the loop read them: the
 // loop's first stores stay and the call takes its operands from them.
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <map>
 
 #include "opt.h"
@@ -370,9 +368,6 @@ bool passHelperCalls(Context& context)
                 continue;
             size_t i = static_cast<size_t>(-number - 1);
             liveAfter[i] = trialContext.liveness.after[at];
-            if (getenv("QUARN_OPT_COUNT"))
-                fprintf(stderr, "helper %s: live %llx differs %llx\n", found[i].idiom->helper,
-                        (unsigned long long)liveAfter[i], (unsigned long long)differences(found[i]));
             if (liveAfter[i] & differences(found[i])) {
                 chosen[i] = false;
                 settled = false;
