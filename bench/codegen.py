@@ -1,6 +1,9 @@
 """Generated code: the programs of bench/programs compiled by Quarn (default,
--O, -C) and by cc65 (-O, -Oirs), run on sim65. Cycles and code bytes side by
-side, and a check that every build returns the same value.
+-O, -C, and -O and -O -C optimized by quarn-opt) and by cc65 (-O, -Oirs), run
+on sim65. Cycles and code bytes side by side, with ratios against cc65 -Oirs,
+a check that every build returns the same value, and what each of
+quarn-opt's optimizations contributes (the -O build with that one switched
+off).
 
 Cycles are those of the whole run less those of an empty program built the
 same way (`int main() { return 0; }`), so neither compiler's start-up and
@@ -18,6 +21,13 @@ import shutil
 import common
 
 QUARN_CONFIGURATIONS = (('Quarn', []), ('Quarn -O', ['-O']), ('Quarn -C', ['-C']))
+# The optimized builds, in columns after the peer's.
+OPT_CONFIGURATIONS = (('Quarn -O opt', ['--opt', '-O']), ('Quarn -O -C opt', ['--opt', '-O', '-C']))
+# The build the targets are about, and the peer it is measured against.
+OPTIMIZED = 'Quarn -O opt'
+PEER = 'cc65 -Oirs'
+# quarn-opt's optimizations, as its usage text lists them.
+OPT_USAGE_LINE = re.compile(r'^  (\S+) ')
 PEER_CONFIGURATIONS = (('cc65 -O', ['-O']), ('cc65 -Oirs', ['-Oirs']))
 EMPTY_PROGRAM = 'int main()\n{\n    return 0;\n}\n'
 # Labels of the runtime routines that the runner appends after the program.
@@ -107,9 +117,15 @@ def peer_build(setup, source, switches, folder):
     return Build(status & 0xFF, int(cycles.group(1)), code)
 
 
+def optimization_names(setup):
+    """The names --disable takes, from quarn-opt's usage text."""
+    _, _, usage = common.run([os.path.join(setup.build_dir, 'quarn-opt')])
+    return [m.group(1) for m in map(OPT_USAGE_LINE.match, usage.splitlines()) if m]
+
+
 def build_all(setup, source, tag):
     builds = {}
-    for label, switches in QUARN_CONFIGURATIONS:
+    for label, switches in QUARN_CONFIGURATIONS + OPT_CONFIGURATIONS:
         builds[label] = quarn_build(setup, source, switches,
                                     os.path.join(setup.work_dir, 'q-%s%s' % (tag, ''.join(switches))))
     for label, switches in PEER_CONFIGURATIONS:
@@ -126,13 +142,15 @@ def run(setup, quick):
     with open(empty_source, 'w') as f:
         f.write(EMPTY_PROGRAM)
     empty = build_all(setup, empty_source, 'empty')
-    labels = [label for label, _ in QUARN_CONFIGURATIONS + PEER_CONFIGURATIONS]
+    labels = [label for label, _ in QUARN_CONFIGURATIONS + PEER_CONFIGURATIONS + OPT_CONFIGURATIONS]
 
     cycle_rows = []
     byte_rows = []
     mismatches = []
     ratios = {label: [] for label in labels}
     byte_totals = {label: 0 for label in labels}
+    cycles_of = {label: [] for label in labels}
+    bytes_of = {label: [] for label in labels}
     for source in programs:
         name = os.path.basename(source)[:-2]
         builds = build_all(setup, source, name)
@@ -141,6 +159,9 @@ def run(setup, quick):
             mismatches.append('%s: %s' % (name, ', '.join('%s %d' % (label, builds[label].result)
                                                           for label in labels)))
         cycles = {label: builds[label].cycles - empty[label].cycles for label in labels}
+        for label in labels:
+            cycles_of[label].append(cycles[label])
+            bytes_of[label].append(builds[label].code_bytes)
         reference = cycles['cc65 -O']
         for label in labels:
             ratios[label].append(cycles[label] / reference)
@@ -157,13 +178,20 @@ def run(setup, quick):
 
     cycle_rows.append(['geometric mean vs cc65 -O', ''] +
                       ['%.2f' % geometric_mean(ratios[label]) for label in labels])
+    peer_ratios = {label: [r / p for r, p in zip(ratios[label], ratios[PEER])] for label in labels}
+    cycle_rows.append(['geometric mean vs %s' % PEER, ''] +
+                      ['%.2f' % geometric_mean(peer_ratios[label]) for label in labels])
+    cycle_rows.append(['slowest vs %s' % PEER, ''] +
+                      ['%.2f' % max(peer_ratios[label]) for label in labels])
     byte_rows.append(['total'] + [byte_totals[label] for label in labels])
     byte_rows.append(['total vs cc65 -O'] +
                      ['%.2f' % (byte_totals[label] / byte_totals['cc65 -O']) for label in labels])
+    byte_rows.append(['total vs %s' % PEER] +
+                     ['%.2f' % (byte_totals[label] / byte_totals[PEER]) for label in labels])
     out = ['### Generated code\n']
     out.append('Programs in bench/programs, run on sim65. Cycles of the run less those of an '
                'empty program built the same way; the result is the byte main returns, the '
-               'same for every build or the row says DIFFER.\n')
+               'same for every build or the row says DIFFER. "opt": the output of quarn-opt.\n')
     out.append(common.table(['program', 'result'] + labels, cycle_rows))
     out.append('\nCode bytes of the program itself (data and runtime library excluded):\n')
     out.append(common.table(['program'] + labels, byte_rows))
@@ -172,4 +200,42 @@ def run(setup, quick):
         out.append('RESULTS DIFFER: ' + '; '.join(mismatches))
     else:
         out.append('Every build of every program returned the same value.')
+    out.append('')
+    out.append(contributions(setup, programs, quick, geometric_mean,
+                             {label: cycles_of[label] for label in (OPTIMIZED, PEER)},
+                             {label: bytes_of[label] for label in (OPTIMIZED, PEER)}))
     return '\n'.join(out), not mismatches
+
+
+def contributions(setup, programs, quick, geometric_mean, cycles, code_bytes):
+    """What each optimization contributes: the -O build optimized with that
+    one switched off, against the build with all of them (cycles as the
+    geometric mean of the ratios to cc65 -Oirs, code bytes as the total)."""
+    names = optimization_names(setup)
+    if quick:
+        names = names[:2]
+    base_cycles = geometric_mean([c / p for c, p in zip(cycles[OPTIMIZED], cycles[PEER])])
+    base_bytes = sum(code_bytes[OPTIMIZED])
+    rows = [['(all)', '%.3f' % base_cycles, '', base_bytes, '']]
+    for name in names:
+        switches = ['--disable=' + name, '-O']
+        empty_build = quarn_build(setup, os.path.join(setup.work_dir, 'empty.c'), switches,
+                                  os.path.join(setup.work_dir, 'q-empty-without-' + name))
+        ratios = []
+        total = 0
+        for source, peer in zip(programs, cycles[PEER]):
+            program = os.path.basename(source)[:-2]
+            build = quarn_build(setup, source, switches,
+                                os.path.join(setup.work_dir, 'q-%s-without-%s' % (program, name)))
+            ratios.append((build.cycles - empty_build.cycles) / peer)
+            total += build.code_bytes
+        without = geometric_mean(ratios)
+        rows.append([name, '%.3f' % without, '%+.1f%%' % (100 * (without / base_cycles - 1)),
+                     total, '%+d' % (total - base_bytes)])
+    return '\n'.join([
+        '### What each optimization contributes\n',
+        'The -O build optimized with one optimization switched off (quarn-opt --disable=NAME): '
+        'the geometric mean of its cycles against %s, and its total code bytes, each with how '
+        'much more than with every optimization.\n' % PEER,
+        common.table(['switched off', 'cycles vs %s' % PEER, 'cycles more', 'code bytes',
+                      'bytes more'], rows)])

@@ -37,7 +37,7 @@ def check_tools(setup, sections):
     for name in needed:
         if shutil.which(name) is None:
             fail('%s not found (make bench installs it)' % name)
-    for name in ('quarn', 'quarn-bridge'):
+    for name in ('quarn', 'quarn-bridge', 'quarn-opt'):
         if not os.access(os.path.join(setup.build_dir, name), os.X_OK):
             fail('%s not found in %s (build the project first)' % (name, setup.build_dir))
 

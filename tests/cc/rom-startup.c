@@ -8,6 +8,7 @@
 // RUN: rm -rf %t && mkdir -p %t
 // RUN: quarn-cc --target rom-sim65 --keep %t/k --run %s | %check %s
 // RUN: quarn-cc --target rom-sim65 -S:01C0 -O --run %s | %check %s
+// RUN: quarn-cc --target rom-sim65 -S:01C0 -O --opt --run %s | %check %s
 // RUN: quarn-cc --target rom-sim65 --rom-size 8192 --ram '$0000-$07FF' --zp '$0080' --keep %t/small --run %s | %check %s
 // CHECK:result: 0
 // RUN: FileCheck --check-prefix=MAP %s < %t/k/program.map

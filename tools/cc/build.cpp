@@ -170,12 +170,11 @@ void buildStep(const std::vector<std::string>& arguments, const std::string& fol
 
 } // namespace
 
-std::string compileProgram(const Options& options)
+namespace {
+
+// The compiler's output for the source, in the work folder.
+std::string compileSource(const Options& options)
 {
-    if (access(options.input.c_str(), R_OK) != 0)
-        fail(EXIT_COMPILE, "cannot read {}: {}", options.input, strerror(errno));
-    if (options.inputIsAssembly)
-        return options.input;
     std::string source = options.preprocess ? preprocess(options) : options.input;
     std::vector<std::string> switches;
     if (options.target != Target::SIM6502)
@@ -195,16 +194,33 @@ std::string compileProgram(const Options& options)
             fail(EXIT_COMPILE, "compiling {} with -R failed", options.input);
         checkEquatedVariables(options, program, workFile("sizes.asm"));
     }
-    if (!options.optimize)
-        return program;
+    return program;
+}
+
+// quarn-opt's output for the program, in the work folder.
+std::string optimizeProgram(const Options& options, const std::string& program)
+{
     std::string optimizer = programFolder() + "/quarn-opt";
     if (access(optimizer.c_str(), X_OK) != 0)
         fail(EXIT_BUILD, "--opt needs quarn-opt beside quarn-cc, and {} is not there", optimizer);
     std::string optimized = workFile("program.opt.asm");
-    buildStep({optimizer, program, optimized}, "",
-              "optimizing failed (--keep DIR keeps the compiler's output)");
+    std::vector<std::string> arguments{optimizer};
+    arguments.insert(arguments.end(), options.optDisable.begin(), options.optDisable.end());
+    arguments.push_back(program);
+    arguments.push_back(optimized);
+    buildStep(arguments, "", "optimizing failed (--keep DIR keeps the compiler's output)");
     keepFile("program.opt.asm");
     return optimized;
+}
+
+} // namespace
+
+std::string compileProgram(const Options& options)
+{
+    if (access(options.input.c_str(), R_OK) != 0)
+        fail(EXIT_COMPILE, "cannot read {}: {}", options.input, strerror(errno));
+    std::string program = options.inputIsAssembly ? options.input : compileSource(options);
+    return options.optimize ? optimizeProgram(options, program) : program;
 }
 
 std::string buildBinary(const Options& options, const std::string& asmPath)

@@ -34,6 +34,7 @@ struct Options {
     unsigned long cycleLimit = 200000000;
     std::string keepDir;
     bool optimize = false;
+    std::vector<std::string> optDisable;  // --disable=NAME for quarn-opt, in order
     bool preprocess = false;
     std::vector<std::string> cppArguments;    // -D, -U, -I for cpp, in order
     std::vector<std::string> compilerSwitches;  // passed to quarn unchanged

@@ -141,6 +141,7 @@ void printUsage()
         "  --run               run the program on sim65; print result, cycles and bx\n"
         "  --limit N           stop the simulator after N cycles (200000000)\n"
         "  --opt               improve the program with quarn-opt\n"
+        "  --disable=NAME      --opt without that optimization (man quarn-opt)\n"
         "  --cpp               run the C preprocessor first; with -D NAME[=VALUE],\n"
         "                      -U NAME and --include-dir DIR\n"
         "  --rom-size N        bytes of ROM, ending at $FFFF (32768)\n"
@@ -192,6 +193,10 @@ Options parseOptions(int argc, char** argv)
             options.keepDir = reader.value("--keep", joined);
         } else if (strcmp(argument, "--opt") == 0) {
             options.optimize = true;
+        } else if (strncmp(argument, "--disable=", 10) == 0) {
+            // quarn-opt checks the name; switching one off implies the rest.
+            options.optimize = true;
+            options.optDisable.push_back(argument);
         } else if (strcmp(argument, "--cpp") == 0) {
             options.preprocess = true;
         } else if (strncmp(argument, "-D", 2) == 0 || strncmp(argument, "-U", 2) == 0) {

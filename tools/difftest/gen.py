@@ -3,7 +3,9 @@
 same result: main returns a checksum byte of every value the program
 computed.
 
-usage: gen.py SEED [--size small|normal]
+usage: gen.py SEED [--size small|normal] [--asm]
+
+--asm adds inline assembly statements (Quarn only: the optimizer's test).
 
 The programs stay inside the part of the language where Quarn's meaning and
 C's agree (docs/language.md lists the places where they differ). To stay
@@ -200,9 +202,12 @@ class Function:
 
 
 class Generator:
-    def __init__(self, seed, size='normal'):
+    def __init__(self, seed, size='normal', inline_asm=False):
         self.rng = random.Random(seed)
         self.size = size
+        # Quarn-only programs: inline assembly statements (cc65 reads no
+        # asm lines of this form), for the optimizer's test.
+        self.inline_asm = inline_asm
         self.globals = []
         self.functions = []
         self.names = 0
@@ -843,6 +848,8 @@ class Generator:
         return [v for v in scope if v not in self.frozen and v.assignable()]
 
     def statement(self, scope, depth, nest):
+        if self.inline_asm and self.rng.random() < 0.12:
+            return self.asm_statement(scope)
         r = self.rng.random()
         targets = self.assignable(scope)
         if nest >= 3 or r < 0.45:
@@ -855,6 +862,40 @@ class Generator:
         if r < 0.88:
             return self.loop(scope, depth, nest)
         return self.goto_statement(scope, depth, nest)
+
+    def asm_operand(self, v, byte=0):
+        """The operand that names byte `byte` of a scalar variable."""
+        name = v.name.upper() if v.kind == 'global' else '%sZ%s' % (v.name.upper(), self.current.name.upper())
+        if v.kind in ('local', 'param'):
+            return '$%04X+%s,X' % (0x100 + byte, name)
+        return name + ('+%d' % byte if byte else '')
+
+    def asm_statement(self, scope):
+        """Inline assembly that writes a byte of a variable (a constant, an
+        increment, a copy of another variable's byte) or a byte of the
+        register block, or does nothing. Every variable holds a value by
+        then, and any byte is a value of its type."""
+        self.work += self.multiplier
+        scalars = [v for v in self.assignable(scope) if v.length is None and v.pointee is None]
+        block = self.rng.choice(['BL', 'BH', 'CL', 'CH', 'DL', 'DH', 'AL', 'R2A', 'DIVISOR_PRODUCT+1'])
+        if not scalars:
+            return ['asm NOP']
+        v = self.rng.choice(scalars)
+        byte = self.rng.randint(0, v.type.size() - 1)
+        target = self.asm_operand(v, byte)
+        r = self.rng.random()
+        if r < 0.3:
+            return ['asm LDA #%d' % self.rng.randint(0, 255), 'asm STA %s' % target]
+        if r < 0.5:
+            return ['asm %s %s' % (self.rng.choice(['INC', 'DEC', 'ASL', 'LSR']), target)]
+        if r < 0.65:
+            source = self.rng.choice([w for w in scope if w.length is None and w.pointee is None and
+                                      w.kind != 'const'] or [v])
+            return ['asm LDA %s' % self.asm_operand(source), 'asm STA %s' % target]
+        if r < 0.85:
+            return ['asm LDA #%d' % self.rng.randint(0, 255), 'asm STA %s' % block,
+                    'asm LDA %s' % block, 'asm EOR %s' % target, 'asm STA %s' % target]
+        return ['asm NOP']
 
     def call_statement(self, scope):
         f = self.rng.choice(self.callable)
@@ -1198,26 +1239,26 @@ class Generator:
         return '\n'.join(parts) + '\n'
 
 
-def generate(seed, size='normal'):
+def generate(seed, size='normal', inline_asm=False):
     """The program of a seed. One too long for the 6502's memory once
     compiled is drawn again from the seed's next stream."""
-    text = Generator(seed, size).program()
+    text = Generator(seed, size, inline_asm).program()
     attempt = 0
     while len(text) > MAX_SOURCE_CHARS and attempt < 50:
         attempt += 1
-        text = Generator('%d/%d' % (seed, attempt), size).program()
+        text = Generator('%d/%d' % (seed, attempt), size, inline_asm).program()
     return text
 
 
 def main():
     args = sys.argv[1:]
     if not args:
-        sys.stderr.write('usage: gen.py SEED [--size small|normal]\n')
+        sys.stderr.write('usage: gen.py SEED [--size small|normal] [--asm]\n')
         sys.exit(2)
     size = 'normal'
     if '--size' in args:
         size = args[args.index('--size') + 1]
-    sys.stdout.write(generate(int(args[0]), size))
+    sys.stdout.write(generate(int(args[0]), size, '--asm' in args))
 
 
 if __name__ == '__main__':

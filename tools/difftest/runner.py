@@ -48,3 +48,18 @@ def run_quarn(work, source, build, mode, limit=CYCLE_LIMIT):
                  and 'Compiler' not in line and line.strip()]
         return None, 'status %s: %s' % (status, ' | '.join(lines[-4:]))
     return int(found.group(1)), None
+
+
+def run_quarn_both(work, source, build, mode, limit=CYCLE_LIMIT):
+    """main's return value as compiled, checked against the program as
+    quarn-opt optimizes it: (value, failure text, the optimized program
+    disagreed)."""
+    value, problem = run_quarn(work, source, build, mode, limit)
+    if problem is not None:
+        return None, problem, False
+    optimized, problem = run_quarn(work, source, build, '--opt ' + mode, limit)
+    if problem is not None:
+        return None, 'optimized: %s' % problem, True
+    if optimized != value:
+        return None, 'optimized program returned %d, as compiled %d' % (optimized, value), True
+    return value, None, False
