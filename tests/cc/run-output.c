@@ -12,6 +12,12 @@
 // CHECK-NEXT:bx: 65236 unsigned, -300 signed
 // RUN: quarn-cc -o %t/p.bin %s
 // RUN: %status 212 sim65 %t/p.bin
+// Bytes of BX that read as digits ($38 is "8") are not taken for the count.
+// RUN: sed 's/-300/14584/' %s > %t/digits.c
+// RUN: quarn-cc --run %t/digits.c | %check --check-prefix=DIGITS %s
+// DIGITS:result: 248
+// DIGITS-NEXT:cycles: {{[0-9]+}}
+// DIGITS-NEXT:bx: 14584 unsigned, 14584 signed
 int main()
 {
     return -300;

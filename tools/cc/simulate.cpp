@@ -1,6 +1,7 @@
 // --run: the program on the sim65 simulator. The start-up leaves the
 // simulator with the low byte of BX as exit status, after writing both
-// bytes of BX to standard output; sim65 -c then prints "N cycles".
+// bytes of BX and a colon to standard output; sim65 -c then prints
+// "N cycles".
 #include <cstdint>
 #include <cstring>
 
@@ -35,7 +36,9 @@ int simulate(const Options& options, const std::string& binaryPath)
         if (line.find("Maximum number of cycles reached") != std::string::npos)
             fail(EXIT_LIMIT, "cycle limit of {} reached: the program did not end", options.cycleLimit);
     }
-    // The output ends with the two bytes of BX and the line "N cycles".
+    // The output ends with the two bytes of BX, a colon and the line
+    // "N cycles": the colon tells where the count begins even when a byte of
+    // BX is a digit.
     std::string output = readFile(outputPath, EXIT_SIMULATOR);
     const std::string suffix = " cycles\n";
     size_t digits = output.size() >= suffix.size() ? output.size() - suffix.size() : 0;
@@ -44,7 +47,7 @@ int simulate(const Options& options, const std::string& binaryPath)
     size_t end = digits;
     while (digits > 0 && isdigit(static_cast<unsigned char>(output[digits - 1])) && end - digits < 19)
         digits--;
-    understood = understood && digits < end && digits >= 2;
+    understood = understood && digits < end && digits >= 3 && output[digits - 1] == ':';
     if (!understood) {
         for (const std::string& line : errors)
             showLine(line);
@@ -57,8 +60,8 @@ int simulate(const Options& options, const std::string& binaryPath)
         fail(EXIT_SIMULATOR, "the simulator stopped with status {}", status);
     }
     unsigned long long cycles = std::stoull(output.substr(digits, end - digits));
-    unsigned bx = static_cast<unsigned char>(output[digits - 2]) |
-                  static_cast<unsigned char>(output[digits - 1]) << 8;
+    unsigned bx = static_cast<unsigned char>(output[digits - 3]) |
+                  static_cast<unsigned char>(output[digits - 2]) << 8;
     fmt::print("result: {}\ncycles: {}\nbx: {} unsigned, {} signed\n", status & 0xFF, cycles, bx,
                static_cast<int16_t>(bx));
     return EXIT_OK;
