@@ -49,7 +49,7 @@ fuzz:
 	FUZZ_TARGET=$(FUZZ_TARGET) tools/fuzz/fuzz $(FUZZ_SECONDS)
 
 # Prints the tables of bench/README.md measured anew (also written to
-# build/bench/results.md); about a minute.
+# build/bench/results.md); about a minute and a half.
 bench:
 	tools/install-deps valgrind
 	$(MAKE) build
