@@ -6,6 +6,7 @@
 //
 // The ROM image to burn:  build/quarn-cc --target rom -o blink.rom examples/blink.c
 // On the simulator:       build/quarn-cc --run examples/blink.c
+// Optimized:              build/quarn-cc --target rom -O --opt -o blink.rom examples/blink.c
 // (where $6000 is plain memory).
 
 int rounds = 3;         // an initial value: the start-up copies it to the RAM

@@ -1,6 +1,7 @@
 // Recursion through the hardware stack: Fibonacci numbers the slow way and
 // Euclid's algorithm. Returns fib(13) = 233 when gcd(1071, 462) is 21.
 // Run it with: build/quarn-cc --run examples/recursion.c
+// Optimized:   build/quarn-cc -O --opt --run examples/recursion.c
 
 int fib(int n)
 {

@@ -2,6 +2,7 @@
 // 40-column text screen at $0400 through outp, then reads the screen back
 // with inp. Returns the low byte of the sum of the eleven characters written.
 // Run it with: build/quarn-cc --run examples/screen.c
+// Optimized:   build/quarn-cc -O --opt --run examples/screen.c
 
 int column;
 

@@ -1,5 +1,6 @@
 // Sieve of Eratosthenes: counts the primes below 1000 (there are 168).
 // Run it with: build/quarn-cc --run examples/sieve.c
+// Optimized:   build/quarn-cc -O --opt --run examples/sieve.c
 
 // The constants 0 and 1 are ints: char(...) stores them into a char element
 // without a note about the narrower type.

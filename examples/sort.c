@@ -2,6 +2,7 @@
 // Returns 255 when the array is out of order, else the low byte of the
 // median pair's sum (data[49] + data[50]).
 // Run it with: build/quarn-cc --run examples/sort.c
+// Optimized:   build/quarn-cc -O --opt --run examples/sort.c
 
 int data[100];
 
