@@ -33,26 +33,6 @@ void reportLineError(const char* message)
     bridgeFailed = true;
 }
 
-// Reads one line into text; false at the end of the file. A line longer than
-// MAX_LINE_LENGTH is kept only up to one character past the limit, so that
-// translateLine reports it.
-static bool readLine(FILE* file, std::string& text)
-{
-    text.clear();
-    int c;
-    bool any = false;
-    while ((c = fgetc(file)) != EOF) {
-        any = true;
-        if (c == '\n')
-            break;
-        if (text.size() <= MAX_LINE_LENGTH)
-            text += static_cast<char>(c);
-    }
-    if (!text.empty() && text.back() == '\r')
-        text.pop_back();
-    return any;
-}
-
 static void translateFile(const char* name)
 {
     FILE* file = fopen(name, "rb");

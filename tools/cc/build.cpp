@@ -98,16 +98,10 @@ bool variablesByEquates(const std::vector<std::string>& switches)
 std::set<std::string> definedRoutines(const std::string& path)
 {
     std::set<std::string> names;
-    std::string text = readFile(path, EXIT_BUILD);
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        SourceLine line = readSourceLine(text.substr(start, end - start));
+    for (const std::string& text : splitLines(readFile(path, EXIT_BUILD))) {
+        SourceLine line = readSourceLine(text);
         if (line.kind == LINE_LABEL && !line.labelColon && line.label.size() > 1 && line.label[0] == 'Z')
             names.insert(line.label);
-        start = end + 1;
     }
     return names;
 }

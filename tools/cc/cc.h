@@ -91,6 +91,9 @@ void removeWorkFolder();
 // Cleans up and ends on SIGINT, SIGTERM and SIGHUP.
 void installSignalHandlers();
 std::string readFile(const std::string& path, ExitStatus failStatus);
+// The lines of a text without their newlines; text after the last newline
+// is a line too.
+std::vector<std::string> splitLines(const std::string& text);
 // Writes a file of the work folder; a failure ends the run with failStatus.
 void writeWorkFile(const std::string& name, const std::string& text, ExitStatus failStatus);
 // Writes bytes to a file the user named without ever leaving it half

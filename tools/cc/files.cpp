@@ -1,4 +1,5 @@
-// The temporary work folder, the files the user names, and --keep.
+// The temporary work folder, files read (whole or as lines) and written, the
+// files the user names, and --keep.
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -131,6 +132,20 @@ std::string readFile(const std::string& path, ExitStatus failStatus)
     if (failed)
         fail(failStatus, "cannot read {}: {}", path, strerror(errno));
     return text;
+}
+
+std::vector<std::string> splitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
 }
 
 void writeWorkFile(const std::string& name, const std::string& text, ExitStatus failStatus)

@@ -32,17 +32,10 @@ unsigned firstVariable(const Options& options) { return std::max(FIRST_VARIABLE,
 std::vector<SourceLine> readProgram(const std::string& path, ExitStatus failStatus)
 {
     std::vector<SourceLine> result;
-    std::string text = readFile(path, failStatus);
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = text.substr(start, end - start);
+    for (std::string& line : splitLines(readFile(path, failStatus))) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         result.push_back(readSourceLine(line));
-        start = end + 1;
     }
     return result;
 }

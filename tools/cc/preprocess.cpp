@@ -48,12 +48,7 @@ void readMarkers(const std::string& text)
     size_t current = 0;
     long nextLine = 1;
     fileNames.push_back("?");
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = text.substr(start, end - start);
+    for (const std::string& line : splitLines(text)) {
         long number;
         std::string file;
         // A marker line itself continues the region before it, so that a
@@ -70,7 +65,6 @@ void readMarkers(const std::string& text)
         } else {
             nextLine++;
         }
-        start = end + 1;
     }
 }
 

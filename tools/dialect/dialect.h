@@ -1,5 +1,6 @@
 // The reader of the compiler's assembly dialect, shared by every tool that
 // reads the compiler's output (quarn-bridge, quarn-opt). One line at a time:
+//   readLine(file, text)       the next line of a file, without its newline
 //   readSourceLine(text)       the line split into label, operation, operand
 //                              and comment, and its kind; an error text for
 //                              a line that is not the dialect
@@ -17,6 +18,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -48,6 +50,12 @@ struct SourceLine {
     std::string comment;    // the end-of-line or comment-line text, after * or ;
     std::string error;      // not empty: the line is not the dialect
 };
+
+// Reads one line into text, without its newline and a carriage return
+// before it; false at the end of the file. A line longer than
+// MAX_LINE_LENGTH is kept only up to one character past the limit, so that
+// readSourceLine still reports it.
+bool readLine(FILE* file, std::string& text);
 
 // Splits and classifies one line (without its newline or carriage return).
 SourceLine readSourceLine(const std::string& line);

@@ -1,5 +1,6 @@
-// One line of the dialect: the end-of-line comment split off, then the label
-// in column 1, the operation and its operand, and the kind of the line.
+// One line of the dialect: read from its file, then the end-of-line comment
+// split off, the label in column 1, the operation and its operand, and the
+// kind of the line.
 #include <cctype>
 
 #include "dialect.h"
@@ -127,6 +128,23 @@ void readLabelLine(const std::string& code, SourceLine& result)
 }
 
 } // namespace
+
+bool readLine(FILE* file, std::string& text)
+{
+    text.clear();
+    int c;
+    bool any = false;
+    while ((c = fgetc(file)) != EOF) {
+        any = true;
+        if (c == '\n')
+            break;
+        if (text.size() <= MAX_LINE_LENGTH)
+            text += static_cast<char>(c);
+    }
+    if (!text.empty() && text.back() == '\r')
+        text.pop_back();
+    return any;
+}
 
 SourceLine readSourceLine(const std::string& line)
 {

@@ -1,4 +1,5 @@
-// The 6502's instructions: names, the addressing modes each has, and sizes.
+// The 6502's instructions: names, the addressing modes each has, sizes, and
+// the flag each branch tests.
 // Indexed operands are written absolute (the bridge makes every X- and
 // Y-indexed operand absolute, except for STX and STY, which have only the
 // page-zero form), so their size does not depend on the address.
@@ -79,6 +80,18 @@ Op opFromName(const std::string& mnemonic)
 const char* opName(Op op) { return OPS[op].name; }
 
 bool isConditionalBranch(Op op) { return op != OP_NONE && (OPS[op].forms & REL); }
+
+int branchFlag(Op op)
+{
+    switch (op) {
+    case OP_BCC: case OP_BCS: return LOC_C;
+    case OP_BEQ: case OP_BNE: return LOC_Z;
+    case OP_BMI: case OP_BPL: return LOC_N;
+    default: return LOC_V;
+    }
+}
+
+bool takenWhenSet(Op op) { return op == OP_BCS || op == OP_BEQ || op == OP_BMI || op == OP_BVS; }
 
 Op invertBranch(Op op)
 {

@@ -21,6 +21,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -66,6 +67,10 @@ constexpr LocSet bit(int location) { return LocSet(1) << location; }
 constexpr LocSet ALL_FLAGS = bit(LOC_C) | bit(LOC_Z) | bit(LOC_N) | bit(LOC_V);
 constexpr LocSet BLOCK_BYTES = ((LocSet(1) << BLOCK_SIZE) - 1) << LOC_BLOCK;
 constexpr LocSet ALL_LOCATIONS = (LocSet(1) << LOC_COUNT) - 1;
+// The flag a conditional branch tests (isa.cpp), and whether the branch goes
+// when that flag is set.
+int branchFlag(Op op);
+bool takenWhenSet(Op op);
 
 // ------------------------------------------------------------ program.cpp
 // An operand address or immediate value: a number and at most one name.
@@ -340,6 +345,17 @@ void insertAfter(Region& region, int index, const Line& line);
 void insertBefore(Region& region, int index, const Line& line);
 // Applies the deletions and insertions.
 void commitEdits(Region& region);
+
+// What the transformations walk. The blocks that control reaches, in order:
+std::vector<int> reachedBlocks(const Context& context);
+// the effects of each instruction of a block, indirect operands as the known
+// values resolve them;
+std::vector<Effects> blockEffects(const Context& context, int block);
+// every instruction of the reached blocks in order, with its effects and the
+// known values before and after it (visit may replace the line it is given).
+void forEachInstruction(Context& context,
+                        const std::function<void(int index, const Effects& effects, const State& before,
+                                                 const State& after)>& visit);
 
 // A label naming a block, made (and remembered in `made`) when it has none.
 std::string blockLabel(Context& context, int block, std::vector<std::string>& made);

@@ -1,7 +1,8 @@
 // The fixed-point driver: for one region, every enabled transformation in
 // turn, each on fresh analyses, until a whole round changes nothing; then
-// branches are brought within reach. Also the edits the transformations
-// make (deleting, replacing and inserting lines).
+// branches are brought within reach. Also the walks over the code that the
+// transformations share, and the edits they make (deleting, replacing and
+// inserting lines).
 #include <cstdlib>
 #include <set>
 
@@ -86,6 +87,38 @@ void analyze(Context& context)
     context.cfg = buildCfg(context.program, context.region);
     context.values = analyzeValues(context.program, context.region, context.cfg);
     context.liveness = analyzeLiveness(context.program, context.region, context.cfg, context.values);
+}
+
+std::vector<int> reachedBlocks(const Context& context)
+{
+    std::vector<int> blocks;
+    for (size_t b = 0; b < context.cfg.blocks.size(); b++)
+        if (context.values.entry[b].reached)
+            blocks.push_back(static_cast<int>(b));
+    return blocks;
+}
+
+std::vector<Effects> blockEffects(const Context& context, int block)
+{
+    std::vector<Effects> effects;
+    for (int index : context.cfg.blocks[block].lines)
+        effects.push_back(effectsOf(context.program, context.region.lines[index], &context.values.resolved[index]));
+    return effects;
+}
+
+void forEachInstruction(Context& context,
+                        const std::function<void(int index, const Effects& effects, const State& before,
+                                                 const State& after)>& visit)
+{
+    for (int b : reachedBlocks(context)) {
+        State state = context.values.entry[b];
+        for (int index : context.cfg.blocks[b].lines) {
+            Effects effects = effectsOf(context.program, context.region.lines[index], &context.values.resolved[index]);
+            State before = state;
+            stepValues(context.program, context.region, context.values, index, state);
+            visit(index, effects, before, state);
+        }
+    }
 }
 
 std::string blockLabel(Context& context, int target, std::vector<std::string>& made)

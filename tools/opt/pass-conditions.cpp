@@ -13,19 +13,6 @@
 
 namespace {
 
-int flagOf(Op op)
-{
-    switch (op) {
-    case OP_BCC: case OP_BCS: return LOC_C;
-    case OP_BEQ: case OP_BNE: return LOC_Z;
-    case OP_BMI: case OP_BPL: return LOC_N;
-    default: return LOC_V;
-    }
-}
-
-// The branch is taken when its flag is set.
-bool takenWhenSet(Op op) { return op == OP_BCS || op == OP_BEQ || op == OP_BMI || op == OP_BVS; }
-
 Op branchFor(int flag, bool whenSet)
 {
     switch (flag) {
@@ -71,18 +58,18 @@ bool passConditions(Context& context)
     Region& region = context.region;
     TermTable& terms = *context.values.terms;
     bool changed = false;
-    for (size_t b = 0; b < context.cfg.blocks.size(); b++) {
+    for (int b : reachedBlocks(context)) {
         const Block& block = context.cfg.blocks[b];
-        if (!context.values.entry[b].reached || block.lines.empty())
+        if (block.lines.empty())
             continue;
         int branchIndex = block.lines.back();
         const Line& branch = region.lines[branchIndex];
         if (!isConditionalBranch(branch.op))
             continue;
-        std::vector<State> states = blockStates(program, region, context.values, context.cfg, static_cast<int>(b));
+        std::vector<State> states = blockStates(program, region, context.values, context.cfg, b);
         size_t last = block.lines.size() - 1;
         const State& atBranch = states[last];
-        int flag = flagOf(branch.op);
+        int flag = branchFlag(branch.op);
         // The condition under which the branch goes.
         TermId condition = takenWhenSet(branch.op) ? atBranch.loc[flag] : notTerm(terms, atBranch.loc[flag]);
         int known = constValue(terms, condition);
@@ -128,31 +115,23 @@ bool passConditions(Context& context)
 
 bool passCompare(Context& context)
 {
-    Program& program = context.program;
     Region& region = context.region;
     TermTable& terms = *context.values.terms;
     bool changed = false;
-    for (size_t b = 0; b < context.cfg.blocks.size(); b++) {
-        State state = context.values.entry[b];
-        if (!state.reached)
-            continue;
-        for (int index : context.cfg.blocks[b].lines) {
-            const Line& line = region.lines[index];
-            State before = state;
-            stepValues(program, region, context.values, index, state);
-            LocSet live = context.liveness.after[index];
-            if (line.op != OP_SBC || constValue(terms, before.loc[LOC_C]) != 1 || constValue(terms, before.loc[LOC_D]) != 0 ||
-                (live & (bit(LOC_A) | bit(LOC_V))) || !canWrite(OP_CMP, line.operand.mode, line.address.zeroPage))
-                continue;
-            Line compare = line;
-            compare.op = OP_CMP;
-            compare.source.operation = "CMP";
-            compare.changed = true;
-            compare.text = " CMP " + line.source.operand;
-            compare.source.label.clear();
-            replaceLine(region, index, compare);
-            changed = true;
-        }
-    }
+    forEachInstruction(context, [&](int index, const Effects&, const State& before, const State&) {
+        const Line& line = region.lines[index];
+        LocSet live = context.liveness.after[index];
+        if (line.op != OP_SBC || constValue(terms, before.loc[LOC_C]) != 1 || constValue(terms, before.loc[LOC_D]) != 0 ||
+            (live & (bit(LOC_A) | bit(LOC_V))) || !canWrite(OP_CMP, line.operand.mode, line.address.zeroPage))
+            return;
+        Line compare = line;
+        compare.op = OP_CMP;
+        compare.source.operation = "CMP";
+        compare.changed = true;
+        compare.text = " CMP " + line.source.operand;
+        compare.source.label.clear();
+        replaceLine(region, index, compare);
+        changed = true;
+    });
     return changed;
 }

@@ -26,52 +26,40 @@ struct Candidate {
 
 bool passDeadCode(Context& context, bool stores, bool computations, bool redundant)
 {
-    Program& program = context.program;
     Region& region = context.region;
-    Values& values = context.values;
     std::vector<Candidate> candidates;
     LocSet reliedOn = 0;
-    for (size_t b = 0; b < context.cfg.blocks.size(); b++) {
-        const Block& block = context.cfg.blocks[b];
-        State state = values.entry[b];
-        if (!state.reached)
-            continue;
-        for (int index : block.lines) {
-            const Line& line = region.lines[index];
-            Effects effects = effectsOf(program, line, &values.resolved[index]);
-            State before = state;
-            stepValues(program, region, values, index, state);
-            if (effects.sideEffect || effects.mayWrite != effects.writes)
+    forEachInstruction(context, [&](int index, const Effects& effects, const State& before, const State& after) {
+        if (effects.sideEffect || effects.mayWrite != effects.writes)
+            return;
+        LocSet live = context.liveness.after[index];
+        Candidate candidate{index, 0, 0};
+        bool removable = true;
+        for (int k = 0; k < LOC_COUNT; k++) {
+            if (!(effects.writes & bit(k)))
                 continue;
-            LocSet live = context.liveness.after[index];
-            Candidate candidate{index, 0, 0};
-            bool removable = true;
-            for (int k = 0; k < LOC_COUNT; k++) {
-                if (!(effects.writes & bit(k)))
-                    continue;
-                bool same = before.loc[k] == state.loc[k];
-                bool isLive = live & bit(k);
-                if (same && isLive)
-                    candidate.liveUnchanged |= bit(k);
-                else if (!same && isLive)
-                    removable = false;
-                else if (!same)
-                    candidate.deadChanged |= bit(k);
-            }
-            if (effects.writesTarget && effects.target.kind == TARGET_FRAME) {
-                TermId old = frameValue(before, effects.target.base, before.loc[LOC_X]);
-                removable = removable && old && old == frameValue(state, effects.target.base, state.loc[LOC_X]);
-            }
-            if (!removable)
-                continue;
-            bool unchanged = candidate.deadChanged == 0;
-            bool allowed = effects.writesTarget ? stores : unchanged ? redundant : computations;
-            if (!allowed)
-                continue;
-            candidates.push_back(candidate);
-            reliedOn |= candidate.liveUnchanged;
+            bool same = before.loc[k] == after.loc[k];
+            bool isLive = live & bit(k);
+            if (same && isLive)
+                candidate.liveUnchanged |= bit(k);
+            else if (!same && isLive)
+                removable = false;
+            else if (!same)
+                candidate.deadChanged |= bit(k);
         }
-    }
+        if (effects.writesTarget && effects.target.kind == TARGET_FRAME) {
+            TermId old = frameValue(before, effects.target.base, before.loc[LOC_X]);
+            removable = removable && old && old == frameValue(after, effects.target.base, after.loc[LOC_X]);
+        }
+        if (!removable)
+            return;
+        bool unchanged = candidate.deadChanged == 0;
+        bool allowed = effects.writesTarget ? stores : unchanged ? redundant : computations;
+        if (!allowed)
+            return;
+        candidates.push_back(candidate);
+        reliedOn |= candidate.liveUnchanged;
+    });
     bool changed = false;
     for (const Candidate& candidate : candidates) {
         if (candidate.deadChanged & reliedOn)
@@ -90,11 +78,9 @@ bool passStack(Context& context)
 {
     Region& region = context.region;
     bool changed = false;
-    for (size_t b = 0; b < context.cfg.blocks.size(); b++) {
+    for (int b : reachedBlocks(context)) {
         const Block& block = context.cfg.blocks[b];
-        if (!context.values.entry[b].reached)
-            continue;
-        std::vector<State> states = blockStates(context.program, region, context.values, context.cfg, static_cast<int>(b));
+        std::vector<State> states = blockStates(context.program, region, context.values, context.cfg, b);
         for (size_t i = 0; i + 1 < block.lines.size(); i++) {
             Op first = region.lines[block.lines[i]].op;
             Op second = region.lines[block.lines[i + 1]].op;

@@ -10,28 +10,19 @@ bool passIndirect(Context& context)
     Program& program = context.program;
     Region& region = context.region;
     bool changed = false;
-    for (size_t b = 0; b < context.cfg.blocks.size(); b++) {
-        State state = context.values.entry[b];
-        if (!state.reached)
-            continue;
-        for (int index : context.cfg.blocks[b].lines) {
-            const Line& line = region.lines[index];
-            if (line.operand.mode == MODE_INDIRECT_Y) {
-                SymExpr expr;
-                Target target = resolveIndirect(program, context.values, line, state, &expr);
-                AddressMode mode = target.kind == TARGET_FRAME ? MODE_DIRECT_X : MODE_DIRECT;
-                Address address = addressOf(program, expr);
-                bool known = target.kind == TARGET_FRAME || target.kind == TARGET_BLOCK || target.kind == TARGET_MEMORY;
-                if (known && canWrite(line.op, mode, address.zeroPage)) {
-                    Line direct = makeInstruction(program, line.op, mode, SELECT_WHOLE, address);
-                    stepValues(program, region, context.values, index, state);
-                    replaceLine(region, index, direct);
-                    changed = true;
-                    continue;
-                }
-            }
-            stepValues(program, region, context.values, index, state);
+    forEachInstruction(context, [&](int index, const Effects&, const State& before, const State&) {
+        const Line& line = region.lines[index];
+        if (line.operand.mode != MODE_INDIRECT_Y)
+            return;
+        SymExpr expr;
+        Target target = resolveIndirect(program, context.values, line, before, &expr);
+        AddressMode mode = target.kind == TARGET_FRAME ? MODE_DIRECT_X : MODE_DIRECT;
+        Address address = addressOf(program, expr);
+        bool known = target.kind == TARGET_FRAME || target.kind == TARGET_BLOCK || target.kind == TARGET_MEMORY;
+        if (known && canWrite(line.op, mode, address.zeroPage)) {
+            replaceLine(region, index, makeInstruction(program, line.op, mode, SELECT_WHOLE, address));
+            changed = true;
         }
-    }
+    });
     return changed;
 }

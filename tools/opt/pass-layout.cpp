@@ -113,11 +113,9 @@ bool passIncrements(Context& context)
     Region& region = context.region;
     TermTable& terms = *context.values.terms;
     bool changed = false;
-    for (size_t b = 0; b < context.cfg.blocks.size(); b++) {
+    for (int b : reachedBlocks(context)) {
         const Block& block = context.cfg.blocks[b];
-        if (!context.values.entry[b].reached)
-            continue;
-        std::vector<State> states = blockStates(program, region, context.values, context.cfg, static_cast<int>(b));
+        std::vector<State> states = blockStates(program, region, context.values, context.cfg, b);
         const std::vector<int>& lines = block.lines;
         for (size_t i = 0; i + 2 < lines.size(); i++) {
             // LDA M, then perhaps CLC or SEC, then the add, then STA M.

@@ -122,52 +122,44 @@ bool passConstants(Context& context)
     Region& region = context.region;
     TermTable& terms = *context.values.terms;
     bool changed = false;
-    for (size_t b = 0; b < context.cfg.blocks.size(); b++) {
-        State state = context.values.entry[b];
-        if (!state.reached)
-            continue;
-        for (int index : context.cfg.blocks[b].lines) {
-            const Line& line = region.lines[index];
-            Effects effects = effectsOf(program, line, &context.values.resolved[index]);
-            State before = state;
-            stepValues(program, region, context.values, index, state);
-            Op op = line.op;
-            // A load of a value that an immediate or a register gives.
-            TermId value = operandValue(effects, before);
-            ByteSelect select;
-            Address address;
-            // An immediate first (it keeps no register busy), then a transfer.
-            if (value && hasImmediate(op) && immediateOf(program, terms, value, select, address)) {
-                replaceLine(region, index, makeInstruction(program, op, MODE_IMMEDIATE, select, address));
-                changed = true;
-                continue;
-            }
-            Op transfer = value ? transferInto(op, before, value) : OP_NONE;
-            if (transfer != OP_NONE) {
-                replaceLine(region, index, makeInstruction(program, transfer));
-                changed = true;
-                continue;
-            }
-            // LDY #1 with Y = 0: INY, one byte shorter.
-            Op step = stepInto(op, line, before, terms);
-            if (step != OP_NONE) {
-                replaceLine(region, index, makeInstruction(program, step));
-                changed = true;
-                continue;
-            }
-            // An arithmetic result that is known, whatever else the
-            // instruction writes being read by nobody.
-            int result = resultRegister(op, line.operand.mode);
-            if (result < 0 || effects.sideEffect || !immediateOf(program, terms, state.loc[result], select, address))
-                continue;
-            LocSet others = effects.writes & ~(bit(result) | bit(LOC_Z) | bit(LOC_N));
-            if (others & context.liveness.after[index])
-                continue;
-            Op load = result == LOC_A ? OP_LDA : result == LOC_X ? OP_LDX : OP_LDY;
-            replaceLine(region, index, makeInstruction(program, load, MODE_IMMEDIATE, select, address));
+    forEachInstruction(context, [&](int index, const Effects& effects, const State& before, const State& after) {
+        const Line& line = region.lines[index];
+        Op op = line.op;
+        // A load of a value that an immediate or a register gives.
+        TermId value = operandValue(effects, before);
+        ByteSelect select;
+        Address address;
+        // An immediate first (it keeps no register busy), then a transfer.
+        if (value && hasImmediate(op) && immediateOf(program, terms, value, select, address)) {
+            replaceLine(region, index, makeInstruction(program, op, MODE_IMMEDIATE, select, address));
             changed = true;
+            return;
         }
-    }
+        Op transfer = value ? transferInto(op, before, value) : OP_NONE;
+        if (transfer != OP_NONE) {
+            replaceLine(region, index, makeInstruction(program, transfer));
+            changed = true;
+            return;
+        }
+        // LDY #1 with Y = 0: INY, one byte shorter.
+        Op step = stepInto(op, line, before, terms);
+        if (step != OP_NONE) {
+            replaceLine(region, index, makeInstruction(program, step));
+            changed = true;
+            return;
+        }
+        // An arithmetic result that is known, whatever else the
+        // instruction writes being read by nobody.
+        int result = resultRegister(op, line.operand.mode);
+        if (result < 0 || effects.sideEffect || !immediateOf(program, terms, after.loc[result], select, address))
+            return;
+        LocSet others = effects.writes & ~(bit(result) | bit(LOC_Z) | bit(LOC_N));
+        if (others & context.liveness.after[index])
+            return;
+        Op load = result == LOC_A ? OP_LDA : result == LOC_X ? OP_LDX : OP_LDY;
+        replaceLine(region, index, makeInstruction(program, load, MODE_IMMEDIATE, select, address));
+        changed = true;
+    });
     return changed;
 }
 
@@ -176,42 +168,34 @@ bool passCopies(Context& context)
     Program& program = context.program;
     Region& region = context.region;
     bool changed = false;
-    for (size_t b = 0; b < context.cfg.blocks.size(); b++) {
-        State state = context.values.entry[b];
-        if (!state.reached)
-            continue;
-        for (int index : context.cfg.blocks[b].lines) {
-            const Line& line = region.lines[index];
-            Effects effects = effectsOf(program, line, &context.values.resolved[index]);
-            State before = state;
-            stepValues(program, region, context.values, index, state);
-            if (!effects.readsTarget || effects.writesTarget || effects.target.kind != TARGET_BLOCK ||
-                line.operand.mode != MODE_DIRECT)
+    forEachInstruction(context, [&](int index, const Effects& effects, const State& before, const State&) {
+        const Line& line = region.lines[index];
+        if (!effects.readsTarget || effects.writesTarget || effects.target.kind != TARGET_BLOCK ||
+            line.operand.mode != MODE_DIRECT)
+            return;
+        int byte = effects.target.byte;
+        if (context.liveness.after[index] & bit(LOC_BLOCK + byte))
+            return;
+        TermId value = before.loc[LOC_BLOCK + byte];
+        const Address* source = nullptr;
+        AddressMode mode = MODE_DIRECT_X;
+        for (const FrameSlot& slot : before.frame)
+            if (slot.value == value && slot.index == before.loc[LOC_X] && canWrite(line.op, MODE_DIRECT_X, false))
+                source = &slot.address;
+        // Or another block byte that holds the same value (the helper's
+        // BX, copied into CX only to be read once more).
+        Address other;
+        for (int k = 0; !source && k < BLOCK_SIZE; k++) {
+            if (k == byte || before.loc[LOC_BLOCK + k] != value)
                 continue;
-            int byte = effects.target.byte;
-            if (context.liveness.after[index] & bit(LOC_BLOCK + byte))
-                continue;
-            TermId value = before.loc[LOC_BLOCK + byte];
-            const Address* source = nullptr;
-            AddressMode mode = MODE_DIRECT_X;
-            for (const FrameSlot& slot : before.frame)
-                if (slot.value == value && slot.index == before.loc[LOC_X] && canWrite(line.op, MODE_DIRECT_X, false))
-                    source = &slot.address;
-            // Or another block byte that holds the same value (the helper's
-            // BX, copied into CX only to be read once more).
-            Address other;
-            for (int k = 0; !source && k < BLOCK_SIZE; k++) {
-                if (k == byte || before.loc[LOC_BLOCK + k] != value)
-                    continue;
-                other = blockAddress(program, k);
-                source = &other;
-                mode = MODE_DIRECT;
-            }
-            if (!source)
-                continue;
-            replaceLine(region, index, makeInstruction(program, line.op, mode, SELECT_WHOLE, *source));
-            changed = true;
+            other = blockAddress(program, k);
+            source = &other;
+            mode = MODE_DIRECT;
         }
-    }
+        if (!source)
+            return;
+        replaceLine(region, index, makeInstruction(program, line.op, mode, SELECT_WHOLE, *source));
+        changed = true;
+    });
     return changed;
 }

@@ -52,14 +52,10 @@ bool passStoreMotion(Context& context)
     Program& program = context.program;
     Region& region = context.region;
     bool changed = false;
-    for (size_t b = 0; b < context.cfg.blocks.size(); b++) {
+    for (int b : reachedBlocks(context)) {
         const Block& block = context.cfg.blocks[b];
-        if (!context.values.entry[b].reached)
-            continue;
-        std::vector<State> states = blockStates(program, region, context.values, context.cfg, static_cast<int>(b));
-        std::vector<Effects> effects;
-        for (int index : block.lines)
-            effects.push_back(effectsOf(program, region.lines[index], &context.values.resolved[index]));
+        std::vector<State> states = blockStates(program, region, context.values, context.cfg, b);
+        std::vector<Effects> effects = blockEffects(context, b);
         std::vector<bool> moved(block.lines.size(), false);
         for (size_t q = 0; q < block.lines.size(); q++) {
             const Line& store = region.lines[block.lines[q]];
@@ -111,14 +107,10 @@ bool passCoalesce(Context& context)
     Program& program = context.program;
     Region& region = context.region;
     bool changed = false;
-    for (size_t b = 0; b < context.cfg.blocks.size(); b++) {
+    for (int b : reachedBlocks(context)) {
         const Block& block = context.cfg.blocks[b];
-        if (!context.values.entry[b].reached)
-            continue;
-        std::vector<State> states = blockStates(program, region, context.values, context.cfg, static_cast<int>(b));
-        std::vector<Effects> effects;
-        for (int index : block.lines)
-            effects.push_back(effectsOf(program, region.lines[index], &context.values.resolved[index]));
+        std::vector<State> states = blockStates(program, region, context.values, context.cfg, b);
+        std::vector<Effects> effects = blockEffects(context, b);
         std::vector<bool> used(block.lines.size(), false);
         for (size_t p = 0; p < block.lines.size(); p++) {
             const Line& copy = region.lines[block.lines[p]];
@@ -186,13 +178,9 @@ bool passShifts(Context& context)
     Program& program = context.program;
     Region& region = context.region;
     bool changed = false;
-    for (size_t b = 0; b < context.cfg.blocks.size(); b++) {
+    for (int b : reachedBlocks(context)) {
         const Block& block = context.cfg.blocks[b];
-        if (!context.values.entry[b].reached)
-            continue;
-        std::vector<Effects> effects;
-        for (int index : block.lines)
-            effects.push_back(effectsOf(program, region.lines[index], &context.values.resolved[index]));
+        std::vector<Effects> effects = blockEffects(context, b);
         for (size_t q = 0; q < block.lines.size(); q++) {
             const Line& shift = region.lines[block.lines[q]];
             bool isShift = shift.op == OP_ASL || shift.op == OP_LSR || shift.op == OP_ROL || shift.op == OP_ROR;

@@ -19,9 +19,9 @@ bool passThreading(Context& context)
     bool changed = false;
     std::vector<bool> redirected(cfg.blocks.size(), false);
     std::vector<std::string> made(cfg.blocks.size());
-    for (size_t b = 0; b < cfg.blocks.size(); b++) {
+    for (int b : reachedBlocks(context)) {
         const Block& block = cfg.blocks[b];
-        if (!context.values.entry[b].reached || block.lines.empty() || block.entry)
+        if (block.lines.empty() || block.entry)
             continue;
         const Line& branch = region.lines[block.lines.back()];
         if (!isConditionalBranch(branch.op) || block.branchTarget < 0 || block.fallthrough < 0 ||
@@ -43,24 +43,19 @@ bool passThreading(Context& context)
                 (pred.lines.empty() && pred.labels.empty()))
                 continue;
             std::vector<State> predStates = blockStates(program, region, context.values, cfg, p);
-            State state = edgeState(program, region, context.values, cfg, p, static_cast<int>(b), predStates.back());
+            State state = edgeState(program, region, context.values, cfg, p, b, predStates.back());
             if (!state.reached)
                 continue;
             for (size_t i = 0; i + 1 < block.lines.size(); i++)
                 stepValues(program, region, context.values, block.lines[i], state);
-            int flag = branch.op == OP_BCC || branch.op == OP_BCS ? LOC_C
-                       : branch.op == OP_BEQ || branch.op == OP_BNE ? LOC_Z
-                       : branch.op == OP_BMI || branch.op == OP_BPL ? LOC_N
-                                                                     : LOC_V;
-            int value = constValue(terms, state.loc[flag]);
+            int value = constValue(terms, state.loc[branchFlag(branch.op)]);
             if (value < 0)
                 continue;
-            bool whenSet = branch.op == OP_BCS || branch.op == OP_BEQ || branch.op == OP_BMI || branch.op == OP_BVS;
-            int target = (value == 1) == whenSet ? block.branchTarget : block.fallthrough;
-            if (target == static_cast<int>(b) || (writes & context.liveness.liveIn[target]))
+            int target = (value == 1) == takenWhenSet(branch.op) ? block.branchTarget : block.fallthrough;
+            if (target == b || (writes & context.liveness.liveIn[target]))
                 continue;
             Address destination = labelAddress(blockLabel(context, target, made));
-            if (pred.branchTarget == static_cast<int>(b)) {
+            if (pred.branchTarget == b) {
                 const Line& jump = region.lines[pred.lines.back()];
                 replaceLine(region, pred.lines.back(),
                             makeInstruction(program, jump.op, MODE_DIRECT, SELECT_WHOLE, destination));

@@ -22,25 +22,6 @@ const BlockName BLOCK_NAMES[] = {
 // Deepest chain of equates naming equates that is followed.
 constexpr int MAX_EQUATE_DEPTH = 64;
 
-bool readLine(FILE* file, std::string& text, bool& tooLong)
-{
-    text.clear();
-    tooLong = false;
-    int c;
-    bool any = false;
-    while ((c = fgetc(file)) != EOF) {
-        any = true;
-        if (c == '\n')
-            break;
-        if (text.size() <= MAX_LINE_LENGTH)
-            text += static_cast<char>(c);
-    }
-    if (!text.empty() && text.back() == '\r')
-        text.pop_back();
-    tooLong = text.size() > MAX_LINE_LENGTH;
-    return any;
-}
-
 // The value of an equate's expression when every name in it has one.
 bool evaluate(const Program& program, const std::string& text, int depth, int64_t& value)
 {
@@ -167,8 +148,7 @@ bool readProgram(const char* fileName, Program& program, std::string& error)
         return false;
     }
     std::string text;
-    bool tooLong;
-    while (readLine(file, text, tooLong)) {
+    while (readLine(file, text)) {
         Line line;
         line.number = static_cast<int>(program.lines.size()) + 1;
         line.text = text;

@@ -561,20 +561,8 @@ State edgeState(const Program& program, const Region& region, Values& values, co
         return state;
     bool taken = to == block.branchTarget;
     TermTable& terms = *values.terms;
-    int flagLocation;
-    bool whenSet;  // the branch is taken when the flag is set
-    switch (last.op) {
-    case OP_BCC: flagLocation = LOC_C; whenSet = false; break;
-    case OP_BCS: flagLocation = LOC_C; whenSet = true; break;
-    case OP_BNE: flagLocation = LOC_Z; whenSet = false; break;
-    case OP_BEQ: flagLocation = LOC_Z; whenSet = true; break;
-    case OP_BPL: flagLocation = LOC_N; whenSet = false; break;
-    case OP_BMI: flagLocation = LOC_N; whenSet = true; break;
-    case OP_BVC: flagLocation = LOC_V; whenSet = false; break;
-    default: flagLocation = LOC_V; whenSet = true; break;
-    }
-    bool value = taken == whenSet;
-    TermId flag = state.loc[flagLocation];
+    bool value = taken == takenWhenSet(last.op);
+    TermId flag = state.loc[branchFlag(last.op)];
     if (termOf(terms, flag).kind == F_NOT) {
         flag = static_cast<TermId>(termOf(terms, flag).a);
         value = !value;
