@@ -89,6 +89,8 @@ std::vector<Pattern> readIdiom(const Program& program, const char* text)
     size_t start = 0;
     while (start < all.size()) {
         size_t end = all.find('\n', start);
+        if (end == std::string::npos)
+            end = all.size();
         std::string lineText = all.substr(start, end - start);
         start = end + 1;
         Pattern pattern;
