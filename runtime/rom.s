@@ -12,7 +12,8 @@
 ;
 ; Assembled with -D QUARN_STACK=address when the program was compiled with
 ; -S: the program's TXS then drops whatever was on the stack, so the return
-; address is stored where RTS will find it above that stack pointer.
+; address is stored where RTS will find it above that stack pointer
+; (enter-program.inc).
 ;
 ; With -D QUARN_SIM65 (and QUARN_RAM_START, QUARN_RAM_END) it is the test
 ; build of rom-sim65.cfg: a sim65 header, a filler that sets every RAM byte
@@ -89,16 +90,7 @@ q_reset:
         iny
         bne @clear_rest
 @enter:
-.ifdef QUARN_STACK
-        lda #<(q_return-1)
-        sta $0100 + ((QUARN_STACK+1) & $FF)
-        lda #>(q_return-1)
-        sta $0100 + ((QUARN_STACK+2) & $FF)
-        jmp q_origin
-.else
-        jsr q_origin
-.endif
-q_return:
+.include "enter-program.inc"
 .ifdef QUARN_SIM65
 q_stop:
 .include "sim65-exit.inc"

@@ -8,7 +8,8 @@
 ; low byte of BX as exit status (sim65-exit.inc).
 ; Assembled with -D QUARN_STACK=address when the program was compiled with
 ; -S: the program's TXS then drops whatever was on the stack, so the return
-; address is stored where RTS will find it above that stack pointer instead.
+; address is stored where RTS will find it above that stack pointer instead
+; (enter-program.inc).
 
 .reloc
 .import __MAIN_START__
@@ -35,16 +36,7 @@ q_start:
         sta BRK_VECTOR
         lda #>q_brk
         sta BRK_VECTOR+1
-.ifdef QUARN_STACK
-        lda #<(q_return-1)
-        sta $0100 + ((QUARN_STACK+1) & $FF)
-        lda #>(q_return-1)
-        sta $0100 + ((QUARN_STACK+2) & $FF)
-        jmp q_origin
-.else
-        jsr q_origin
-.endif
-q_return:
+.include "enter-program.inc"
 .include "sim65-exit.inc"
 q_brk:
         .byte $02               ; no such instruction: the simulator stops here
